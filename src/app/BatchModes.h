@@ -10,4 +10,9 @@ namespace tessaran {
 
 using BatchArgs = std::vector<std::string>;
 
+// gridsmith --fill IN.tgr [-o OUT.tgr] [...]: Normal Fill, printing its result text.
+int runFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+// gridsmith --unch-fill IN.tgr [-o OUT.tgr] [...]: Normal Fill followed by Unch Fill.
+int runUnchFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tessaran

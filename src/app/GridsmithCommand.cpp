@@ -22,6 +22,9 @@ struct Mode {
 const Mode kModes[] = {
     {"--help", "--help                          this text", nullptr},
     {"--version", "--version                       the program's version", nullptr},
+    {"--fill", "--fill IN.tgr -o OUT.tgr [...]   normal fill (--fill --help for options)",
+     runFillMode},
+    {"--unch-fill", "--unch-fill IN.tgr -o OUT.tgr   normal fill, then unch fill", runUnchFillMode},
 };
 
 void printHelp(std::ostream& out) {

@@ -6,8 +6,8 @@
 #include <cstring>
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/InputEngine.h"
 #include "fill/FillRandom.h"
+#include "fill/FillWordIndex.h"
 #include "fill/KillList.h"
 #include "grid/Cell.h"
 #include "grid/Grid.h"
@@ -232,6 +232,7 @@ void FillEngine::readSettings() {
     m_view = m_grid.observer();
     m_killList = m_grid.killList();
     m_stats = std::make_unique<Statistics>(m_dictionary);
+    m_index = std::make_unique<FillWordIndex>(m_dictionary);
 }
 
 void FillEngine::collectLights() {
@@ -258,9 +259,9 @@ int FillEngine::progress(const Light* light, int level, int indicator) {
     return m_view ? m_view->fillProgress(m_fillView.get(), light, level, indicator) : 0;
 }
 
-InputEngine& FillEngine::cursorAt(int level) {
+FillCursor& FillEngine::cursorAt(int level) {
     while (static_cast<int>(m_cursors.size()) <= level)
-        m_cursors.push_back(std::make_unique<InputEngine>(m_dictionary));
+        m_cursors.push_back(std::make_unique<FillCursor>());
     return *m_cursors[level];
 }
 
@@ -270,12 +271,8 @@ FillFrame& FillEngine::frameAt(int level) {
     return *m_frames[level];
 }
 
-bool FillEngine::nextMatch(InputEngine& cursor, std::uint8_t* out, int length) {
-    const lxd::LetterIndex* word = cursor.nextByPattern();
-    while (!word) word = cursor.nextByPattern();  // 500 words without a match: go on
-    if (word[0] == lxd::kNoLetter) return false;
-    std::memcpy(out, word, static_cast<size_t>(length));
-    return true;
+bool FillEngine::nextMatch(FillCursor& cursor, std::uint8_t* out, int) {
+    return cursor.next(out);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -283,6 +280,13 @@ bool FillEngine::nextMatch(InputEngine& cursor, std::uint8_t* out, int length) {
 
 void FillEngine::prepareNormal() {
     readSettings();
+    setWorkingLetters(true);
+    collectLights();
+}
+
+// Every cell's working letter from its shown text; filled letters are dropped from every
+// cell (a new normal fill) or only from cells in no light.
+void FillEngine::setWorkingLetters(bool dropFilled) {
     const int s = m_stats->letters;
     for (int r = 0; r < m_grid.rows(); ++r) {
         for (int c = 0; c < m_grid.columns(); ++c) {
@@ -294,10 +298,9 @@ void FillEngine::prepareNormal() {
                 fixed = letter < s ? letter : kNotLetter;
             }
             cell.setFixedLetter(fixed);
-            cell.setFilledLetter(kNoLetter);
+            if (dropFilled || !cell.inAnyLight()) cell.setFilledLetter(kNoLetter);
         }
     }
-    collectLights();
 }
 
 NormalFillOutcome FillEngine::normalFill(Light* startLight) {
@@ -374,7 +377,7 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
 // Every filled light must read as a dictionary word; one that a later, unrelated search
 // broke through a shared cell is repaired through its unchecked cells where possible.
 void FillEngine::postCheck() {
-    InputEngine& cursor = cursorAt(0);
+    FillCursor& cursor = cursorAt(0);
     const int s = m_stats->letters;
     for (Light* light : m_lights) {
         if (light->fillState() != 2) continue;
@@ -386,7 +389,7 @@ void FillEngine::postCheck() {
             current[p] = currentLetter(light->cell(p));
             if (current[p] != kNoLetter && current[p] >= s) letters = false;
         }
-        if (!letters || !cursor.startPattern(current, length)) continue;
+        if (!letters || !cursor.startPattern(*m_index, current, length)) continue;
         std::uint8_t match[FillFrame::kMaxLength];
         if (nextMatch(cursor, match, length)) continue;
         lightUnchFill(*light);
@@ -449,8 +452,9 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
         for (int a = 0; a < s; ++a) std::memset(frame.failedTriples[a], 0, sizeof(std::uint32_t) * s);
     }
 
-    InputEngine& cursor = cursorAt(level);
-    if (!unusable && !cursor.startPattern(frame.pattern, length)) return FillResult::Abandoned;
+    FillCursor& cursor = cursorAt(level);
+    if (!unusable && !cursor.startPattern(*m_index, frame.pattern, length))
+        return FillResult::Abandoned;
 
     frame.hasWord = false;
     FillResult result = FillResult::Failed;
@@ -498,7 +502,7 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
     return result;
 }
 
-FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, InputEngine& cursor,
+FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& cursor,
                                     int budget, int level, int nClosing, int nOpen,
                                     int lastOpen, bool triples, int q1, int q2, int q3) {
     const int length = light.length();
@@ -774,13 +778,9 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, InputEngine&
 // Unch fill
 
 int FillEngine::unchFill() {
-    prepareNormal();
-    for (int r = 0; r < m_grid.rows(); ++r) {
-        for (int c = 0; c < m_grid.columns(); ++c) {
-            Cell& cell = m_grid.cellAt(r, c);
-            if (!cell.inAnyLight()) cell.setFilledLetter(kNoLetter);
-        }
-    }
+    readSettings();
+    setWorkingLetters(false);
+    collectLights();
     beginFillTables();
     int result = 1;
     for (Light* light : m_lights) {
@@ -812,8 +812,8 @@ FillResult FillEngine::lightUnchFill(Light& light) {
         pattern[p] = free ? kNoLetter : currentLetter(cell);
         if (pattern[p] == kNotLetter) return FillResult::Failed;  // cannot match any word
     }
-    InputEngine cursor(m_dictionary);
-    if (!cursor.startPattern(pattern, length)) return FillResult::Abandoned;
+    FillCursor cursor;
+    if (!cursor.startPattern(*m_index, pattern, length)) return FillResult::Abandoned;
 
     std::uint8_t word[FillFrame::kMaxLength];
     std::uint8_t kept[FillFrame::kMaxLength];
@@ -874,10 +874,10 @@ int FillEngine::oneShotFill(Light& light) {
     if (usable) {
         // Every letter fixed: any word of the length may be chosen.
         if (!anyOpen) std::fill(pattern, pattern + length, kNoLetter);
-        InputEngine cursor(m_dictionary);
+        FillCursor cursor;
         std::uint8_t first[FillFrame::kMaxLength];
         std::uint8_t word[FillFrame::kMaxLength];
-        if (!cursor.startPattern(pattern, length)) {
+        if (!cursor.startPattern(*m_index, pattern, length)) {
             result = 2;
         } else if (nextMatch(cursor, first, length)) {
             const std::uint8_t* chosen = first;

@@ -27,7 +27,8 @@ class Dictionary;
 class FillRandom;
 class Grid;
 class GridView;
-class InputEngine;
+class FillCursor;
+class FillWordIndex;
 class KillList;
 class Light;
 
@@ -87,18 +88,19 @@ private:
     void setFixed(Cell& cell, std::uint8_t letter);
 
     void readSettings();
+    void setWorkingLetters(bool dropFilled);
     void collectLights();
     void beginFillTables();
     void endFillTables();
     int progress(const Light* light, int level, int indicator);
 
     // The cursor of a level, reused by every call at that level.
-    InputEngine& cursorAt(int level);
+    FillCursor& cursorAt(int level);
     FillFrame& frameAt(int level);
     // Reads the next match; false when the candidates have ended.
-    static bool nextMatch(InputEngine& cursor, std::uint8_t* out, int length);
+    static bool nextMatch(FillCursor& cursor, std::uint8_t* out, int length);
 
-    FillResult scoredSearch(FillFrame& frame, Light& light, InputEngine& cursor, int budget,
+    FillResult scoredSearch(FillFrame& frame, Light& light, FillCursor& cursor, int budget,
                             int level, int nClosing, int nOpen, int lastOpen, bool triples,
                             int q1, int q2, int q3);
     void postCheck();
@@ -110,6 +112,7 @@ private:
     KillList* m_killList = nullptr;
     std::unique_ptr<Statistics> m_stats;
     std::unique_ptr<FillView> m_fillView;
+    std::unique_ptr<FillWordIndex> m_index;  // the words, read once per operation
 
     // Fill run state shared by every level of one operation.
     int m_fillMode = 1;          // 1 automatic, -1 manual
@@ -122,7 +125,7 @@ private:
     std::vector<Light*> m_lights;                       // slot order
     std::vector<std::vector<Light*>> m_lightsByLength;  // same order, by length
     std::vector<std::unique_ptr<FillFrame>> m_frames;   // by level
-    std::vector<std::unique_ptr<InputEngine>> m_cursors;  // by level
+    std::vector<std::unique_ptr<FillCursor>> m_cursors;  // by level
 };
 
 }  // namespace tessaran
