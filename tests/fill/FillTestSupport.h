@@ -35,10 +35,12 @@ struct FillFixture : GridFixture {
     ScratchFolder scratch;
     FillRandom random{1};
 
-    // Builds a dictionary of the words (in this order; upper and lower case fold).
+    // Builds a dictionary of the words, stored in this order (upper and lower case fold).
     void useWords(const std::vector<std::string>& words) {
         const std::string path = scratch.file("words.lxd");
-        ASSERT_TRUE(buildDictionary(joinLines(words), path));
+        BuildOptions inOrder;
+        inOrder.sort = false;
+        ASSERT_TRUE(buildDictionary(joinLines(words), path, inOrder));
         ASSERT_TRUE(dictionary.open(path));
     }
 
