@@ -207,6 +207,19 @@ void Grid::moveLight(Light& light, const LightSpec& spec) {
     const std::vector<LightSpec> oldSpecs = symmetryList(current);
     const std::vector<LightSpec> newSpecs = symmetryList(spec);
     const std::vector<bool> found = moveLights(oldSpecs, newSpecs);
+    // A light that was its own partner (possibly read the other way) moves to a place that
+    // has partners of its own: they get lights too, or the grid would lose its symmetry.
+    for (size_t i = 1; i < oldSpecs.size(); ++i) {
+        if (found[i])
+            continue;
+        for (size_t j = 0; j < i; ++j) {
+            if (found[j] && oldSpecs[j].normalised() == oldSpecs[i].normalised()) {
+                if (!matchLight(newSpecs[i]))
+                    createLights({newSpecs[i]});
+                break;
+            }
+        }
+    }
     if (fullChecking())
         completeChecking(oldSpecs, found, newSpecs);
     refresh();
@@ -232,10 +245,9 @@ void Grid::deleteLight(Light& light) {
 }
 
 void Grid::toggleBlock(Cell& cell) {
-    const std::vector<LightSpec> partners =
-        symmetryList({cell.column(), cell.row(), cell.column(), cell.row(), 1, 0});
     if (lightCount(cell) > 0) {
-        for (const LightSpec& p : partners) {
+        for (const LightSpec& p :
+             symmetryList(singleCell(cell.column(), cell.row(), Direction::Across))) {
             carve(singleCell(p.startColumn, p.startRow, Direction::Across));
             carve(singleCell(p.startColumn, p.startRow, Direction::Down));
         }
@@ -243,18 +255,23 @@ void Grid::toggleBlock(Cell& cell) {
         auto count = [this](int column, int row) {
             return contains(row, column) ? lightCount(cellAt(row, column)) : 0;
         };
-        std::vector<LightSpec> specs;
-        for (const LightSpec& p : partners) {
-            const int c = p.startColumn;
-            const int r = p.startRow;
-            // Only blocks are opened: a partner that already holds letters is left whole
-            // rather than cut out of its lights (possible only in an unsymmetrical grid).
-            if (lightCount(cellAt(r, c)) > 0)
-                continue;
+        auto orientationAt = [&](int c, int r) {
             const int h = count(c - 1, r) + count(c + 1, r);
             const int v = count(c, r - 1) + count(c, r + 1);
-            specs.push_back(
-                singleCell(c, r, h == 0 && v >= 1 ? Direction::Down : Direction::Across));
+            return h == 0 && v >= 1 ? Direction::Down : Direction::Across;
+        };
+        // The partners are the clicked cell's new light turned by the symmetry, so that they
+        // keep the grid symmetrical even where their own neighbours would tie (a quarter
+        // turn or a diagonal swaps across and down), and in "Unnormalized" mode read the way
+        // later edits look for them.
+        const std::vector<LightSpec> turned = symmetryList(
+            singleCell(cell.column(), cell.row(), orientationAt(cell.column(), cell.row())));
+        std::vector<LightSpec> specs;
+        for (const LightSpec& spec : turned) {
+            // Only blocks are opened: a partner that already holds letters is left whole
+            // rather than cut out of its lights (possible only in an unsymmetrical grid).
+            if (lightCount(cellAt(spec.startRow, spec.startColumn)) == 0)
+                specs.push_back(spec);
         }
         createLights(specs);
         if (fullChecking())

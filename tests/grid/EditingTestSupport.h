@@ -115,12 +115,30 @@ inline std::string structuralFaults(const Grid& grid) {
 }
 
 // True when every partner of every light (under the grid's own symmetry type and
-// direction mode) is a light of the grid too.
+// direction mode) is a light of the grid too, reading the way the symmetry turns it. A
+// light that is its own partner read the other way ("Unnormalized" mode) counts as
+// symmetrical: it cannot read both ways.
 inline bool isSymmetric(const Grid& grid) {
-    for (const Light* light : grid.lights())
-        for (const LightSpec& partner : grid.symmetryList(light->spec()))
-            if (!grid.matchLight(partner))
+    for (const Light* light : grid.lights()) {
+        const LightSpec own = light->spec();
+        for (const LightSpec& partner : grid.symmetryList(own))
+            if (!(partner.normalised() == own.normalised()) && !grid.matchLight(partner))
                 return false;
+    }
+    return true;
+}
+
+// True when the grid's shape is symmetrical: every partner of every light covers the
+// cells of a light, whichever way either reads.
+inline bool isShapeSymmetric(const Grid& grid) {
+    for (const Light* light : grid.lights())
+        for (const LightSpec& partner : grid.symmetryList(light->spec())) {
+            const LightSpec p = partner.normalised();
+            const Light* other =
+                grid.lightOf(grid.cellAt(p.startRow, p.startColumn), p.direction());
+            if (!other || !(other->spec().normalised() == p))
+                return false;
+        }
     return true;
 }
 
