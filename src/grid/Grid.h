@@ -218,7 +218,57 @@ public:
     // light's fillState, then tells the observer gridChanged.
     void refresh();
 
+    // ---- Editing operations (GridEditing.cpp) ----
+    // Each acts on its light, spec or cell together with the partners the symmetry type
+    // asks for, keeps crossing lights complete in "100%" checking mode, and ends with a
+    // refresh. Lights and cells passed in must belong to this grid.
+
+    // Adds the light at spec. Returns it, or nullptr when spec does not fit the grid or the
+    // light did not survive the checking-mode joins.
+    Light* addLight(const LightSpec& spec);
+    // Moves light to spec (nothing happens when spec is its spec or does not fit). The
+    // light keeps its number, text, colour and font.
+    void moveLight(Light& light, const LightSpec& spec);
+    // Reads light the other way; no visible change in "Normalized" mode.
+    void reverseLight(Light& light);
+    void deleteLight(Light& light);
+    // Makes a light cell a block, or a block a light cell.
+    void toggleBlock(Cell& cell);
+    // Deletes every light and filled letter, keeping cell texts, numbers, colours and
+    // fonts; then lays all lights when asked.
+    void restart(bool withAllLights);
+    void clearLightText(Light& light);
+    void clearAllLightTexts();
+    void clearAllCellTexts();
+    // Reflects in the main diagonal; rotates 90 degrees anticlockwise. Rows and columns
+    // swap; the observer is told gridReshaped.
+    void reflect();
+    void rotate();
+    // Inserts (delta > 0) or deletes (delta < 0) columns and rows at the given positions,
+    // with their symmetrical counterparts. Returns false, leaving the grid untouched, when
+    // a position lies outside 0..size or the result would be outside 1 to kMaxSize.
+    bool resize(int columnDelta, int columnPosition, int rowDelta, int rowPosition);
+
+    // ---- Editing primitives (none refreshes) ----
+    // Makes one light of the light cells around spec along its orientation: the light at
+    // spec absorbs or is absorbed by its neighbours, and a neighbour that lies only in a
+    // crossing light is taken in.
+    void join(const LightSpec& spec);
+    // Moves the light matching each oldSpecs[i] to newSpecs[i]; the answer tells which
+    // old specs had a light.
+    std::vector<bool> moveLights(const std::vector<LightSpec>& oldSpecs,
+                                 const std::vector<LightSpec>& newSpecs);
+    // "100%" completion after lights were removed (the specs whose flag in found is set)
+    // and added: cells left unchecked by a removal become blocks, added lights are joined
+    // to their neighbours and their cells to the crossing direction.
+    void completeChecking(const std::vector<LightSpec>& removed, const std::vector<bool>& found,
+                          const std::vector<LightSpec>& added);
+
 private:
+    // Editing helpers (GridEditing.cpp).
+    bool fullChecking() const;
+    void relocateLight(Light& light, const LightSpec& spec);
+    void transpose(bool rotate);
     Light& addLight(std::vector<Cell*> cells, int stepColumn, int stepRow);
     bool specUsable(const LightSpec& spec) const;
     bool sameSpec(const LightSpec& a, const LightSpec& b) const;
