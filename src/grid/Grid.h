@@ -191,6 +191,29 @@ public:
     // A fresh grid: drops the undo snapshot, undo state 0, no file name (observer told),
     // setDimensions, all lights when asked, refresh.
     void newGrid(int columns, int rows, bool allLights);
+    // ---- Grid file and undo ----
+    // Reads the grid file at path (see GridFile). On 0, 16 or 32 the undo snapshot is
+    // dropped, the undo state becomes 0, the file name becomes path and the grid is
+    // refreshed; on 1, 2, 4 or 8 the grid is left exactly as it was.
+    int readGrid(const std::string& path);
+    // Saves the grid to path without ever destroying the previous file: the text goes to a
+    // temporary file beside it that replaces it only once complete. Returns 0, 1 when the
+    // file cannot be created, 16 when writing failed. On success the undo snapshot is
+    // dropped, the undo state becomes 0 and the file name becomes path; on failure undo
+    // state and file name stay as they were.
+    int writeGrid(const std::string& path);
+
+    // Single-level undo. checkpoint, before every user edit, replaces the snapshot with the
+    // current grid (its file text and every cell's filled letter) and moves the state to 2
+    // (from 0 or 1) or 4. undo (states 2, 4) and redo (states 1, 3) swap the grid with its
+    // snapshot: undo takes 2 to 1 and 4 to 3, redo 1 to 2 and 3 to 4; other states ignore
+    // the call. The observer is told stateChanged when the state number changes.
+    void checkpoint();
+    void undo();
+    void redo();
+    bool canUndo() const { return m_undoState == 2 || m_undoState == 4; }
+    bool canRedo() const { return m_undoState == 1 || m_undoState == 3; }
+
     // Recomputes every cell's shown number and text (with their clash flags) and every
     // light's fillState, then tells the observer gridChanged.
     void refresh();
@@ -254,6 +277,9 @@ private:
     void computeShownTexts();
     void setUndoState(int state);
     void dropUndoSnapshot() { m_undoSnapshot.reset(); }
+    struct UndoSnapshot;
+    UndoSnapshot takeSnapshot() const;
+    void swapWithSnapshot(int newState);
 
     // The other side of the single-level undo: the grid file text and every cell's
     // filled letter, row by row.
