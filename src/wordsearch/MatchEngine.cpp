@@ -261,8 +261,10 @@ bool MatchEngine::matchAnagram(const PatternBody& body, int start, int length) {
     run.start = start;
     run.length = length;
     for (int i = start; i < start + length; ++i) {
-        ++run.pool[m_word[i]];
-        run.highestLetter = std::max<int>(run.highestLetter, m_word[i]);
+        const uint8_t letter = m_word[i];
+        if (run.pool[letter]++ == 0)
+            run.letters.push_back(letter);
+        run.highestLetter = std::max<int>(run.highestLetter, letter);
     }
     return matchAnagramFrom(body.anagramPc, run, length - body.anagramCount);
 }
@@ -271,8 +273,25 @@ bool MatchEngine::claimed(int start, int length) const {
     return (m_claims & positionMask(start, length)) != 0;
 }
 
+// What is left of the anagram part to match depends only on where it stands, the
+// slack, the claimed positions and the pool.
+std::string MatchEngine::stateKey(int pc, const AnagramRun& run, int slack) const {
+    std::string key;
+    key.reserve(8 + run.letters.size());
+    for (int value : {pc, slack + 1024}) {
+        key += static_cast<char>(value & 0xFF);
+        key += static_cast<char>(value >> 8);
+    }
+    for (int shift = 0; shift < 32; shift += 8)
+        key += static_cast<char>(m_claims >> shift);
+    for (uint8_t letter : run.letters)
+        key += static_cast<char>(run.pool[letter]);
+    return key;
+}
+
 // Negative slack lets that many letter and choice items go missing.
 bool MatchEngine::matchAnagramFrom(int pc, AnagramRun& run, int slack) {
+    constexpr int kRememberAfter = 2000;
     const uint8_t* program = m_pattern.program.data();
     for (;;) {
         const uint8_t code = program[pc];
@@ -281,57 +300,20 @@ bool MatchEngine::matchAnagramFrom(int pc, AnagramRun& run, int slack) {
                 return true;
             case kFixedSubpattern:
             case kVariableSubpattern:
-            case kStarSubpattern: {
-                const int index = m_pattern.bodyAt[pc];
-                const PatternBody& body = m_pattern.bodies[index];
-                const int fixed = body.fixedLength;
-                const int longest = code == kFixedSubpattern
-                                        ? fixed
-                                        : std::min(run.length, fixed + body.extraLength);
-                for (int length = longest; length >= fixed; --length) {
-                    for (int s = run.start + run.length - length; s >= run.start; --s) {
-                        if (claimed(s, length) || !matchBody(index, s, length, length - fixed))
-                            continue;
-                        const uint32_t mask = positionMask(s, length);
-                        m_claims |= mask;
-                        for (int i = s; i < s + length; ++i)
-                            --run.pool[m_word[i]];
-                        const bool ok = matchAnagramFrom(body.end, run, slack);
-                        for (int i = s; i < s + length; ++i)
-                            ++run.pool[m_word[i]];
-                        m_claims &= ~mask;
-                        if (ok)
-                            return true;
-                    }
-                }
-                return false;
-            }
+            case kStarSubpattern:
             case kOneOf:
             case kNoneOf: {
-                const int k = program[pc + 1];
-                const uint8_t* listed = program + pc + 2;
-                const int next = pc + 2 + k;
-                if (slack < 0 && matchAnagramFrom(next, run, slack + 1))
-                    return true;
-                auto tryLetter = [&](uint8_t letter) {
-                    if (run.pool[letter] == 0)
+                std::string key;
+                if (++run.tries > kRememberAfter) {
+                    key = stateKey(pc, run, slack);
+                    if (run.failed.count(key) != 0)
                         return false;
-                    --run.pool[letter];
-                    const bool ok = matchAnagramFrom(next, run, slack);
-                    ++run.pool[letter];
-                    return ok;
-                };
-                if (code == kOneOf) {
-                    for (int i = 0; i < k; ++i)
-                        if (tryLetter(listed[i]))
-                            return true;
-                } else {
-                    for (int letter = run.highestLetter; letter >= 0; --letter)
-                        if (std::memchr(listed, letter, k) == nullptr &&
-                            tryLetter(static_cast<uint8_t>(letter)))
-                            return true;
                 }
-                return false;
+                const bool ok = code == kOneOf || code == kNoneOf ? chooseLetter(pc, run, slack)
+                                                                  : placeSubpattern(pc, run, slack);
+                if (!ok && !key.empty())
+                    run.failed.insert(std::move(key));
+                return ok;
             }
             case kDistinctLetters: {
                 const int k = program[pc + 1];
@@ -363,6 +345,61 @@ bool MatchEngine::matchAnagramFrom(int pc, AnagramRun& run, int slack) {
                 return false;
         }
     }
+}
+
+// Longest run first, and for each length the last start first.
+bool MatchEngine::placeSubpattern(int pc, AnagramRun& run, int slack) {
+    const int index = m_pattern.bodyAt[pc];
+    const PatternBody& body = m_pattern.bodies[index];
+    const int fixed = body.fixedLength;
+    const int longest = m_pattern.program[pc] == kFixedSubpattern
+                            ? fixed
+                            : std::min(run.length, fixed + body.extraLength);
+    for (int length = longest; length >= fixed; --length) {
+        for (int s = run.start + run.length - length; s >= run.start; --s) {
+            if (claimed(s, length) || !matchBody(index, s, length, length - fixed))
+                continue;
+            const uint32_t mask = positionMask(s, length);
+            m_claims |= mask;
+            for (int i = s; i < s + length; ++i)
+                --run.pool[m_word[i]];
+            const bool ok = matchAnagramFrom(body.end, run, slack);
+            for (int i = s; i < s + length; ++i)
+                ++run.pool[m_word[i]];
+            m_claims &= ~mask;
+            if (ok)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The item missing first (when the slack allows), then each letter it may take.
+bool MatchEngine::chooseLetter(int pc, AnagramRun& run, int slack) {
+    const uint8_t* program = m_pattern.program.data();
+    const int k = program[pc + 1];
+    const uint8_t* listed = program + pc + 2;
+    const int next = pc + 2 + k;
+    if (slack < 0 && matchAnagramFrom(next, run, slack + 1))
+        return true;
+    auto tryLetter = [&](uint8_t letter) {
+        if (run.pool[letter] == 0)
+            return false;
+        --run.pool[letter];
+        const bool ok = matchAnagramFrom(next, run, slack);
+        ++run.pool[letter];
+        return ok;
+    };
+    if (program[pc] == kOneOf) {
+        for (int i = 0; i < k; ++i)
+            if (tryLetter(listed[i]))
+                return true;
+        return false;
+    }
+    for (int letter = run.highestLetter; letter >= 0; --letter)
+        if (std::memchr(listed, letter, k) == nullptr && tryLetter(static_cast<uint8_t>(letter)))
+            return true;
+    return false;
 }
 
 }  // namespace tessaran

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "wordsearch/CompiledPattern.h"
@@ -65,6 +66,11 @@ private:
         int length = 0;
         int highestLetter = 0;
         std::array<uint8_t, 256> pool{};
+        std::vector<uint8_t> letters;  // the run's different letters
+        // Places tried in this run. Past a bound the states that failed are remembered,
+        // so that many choice lists or subpatterns cannot take exponential time.
+        int tries = 0;
+        std::unordered_set<std::string> failed;
     };
 
     static int clampLength(int n) { return n < 2 ? 1 : n < kLongestWord ? n : kLongestWord; }
@@ -77,6 +83,9 @@ private:
     bool matchLevel(int pc, int p, int extra);
     bool matchAnagram(const PatternBody& body, int start, int length);
     bool matchAnagramFrom(int pc, AnagramRun& run, int slack);
+    bool placeSubpattern(int pc, AnagramRun& run, int slack);
+    bool chooseLetter(int pc, AnagramRun& run, int slack);
+    std::string stateKey(int pc, const AnagramRun& run, int slack) const;
     bool claimed(int start, int length) const;
 
     CompiledPattern m_pattern;

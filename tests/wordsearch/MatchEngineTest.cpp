@@ -107,6 +107,21 @@ TEST_F(MatchEngineTest, ManyStarsStayQuick) {
         EXPECT_FALSE(accepts(pattern, word));
 }
 
+TEST_F(MatchEngineTest, ManyChoiceListsAndSubpatternsStayQuick) {
+    // Twelve lists that could take the letters in billions of orders before the z is
+    // found missing: failed states are remembered, so each is tried once.
+    std::string pattern = "*;";
+    for (int k = 0; k < 12; ++k)
+        pattern += "[^q]";
+    EXPECT_FALSE(accepts(pattern + "z", "abcdefghijklm"));
+    EXPECT_TRUE(accepts(pattern + "m", "abcdefghijklm"));
+    pattern = "*;";
+    for (int k = 0; k < 12; ++k)
+        pattern += "(.)";
+    EXPECT_FALSE(accepts(pattern + "z", "abcdefghijklm"));
+    EXPECT_TRUE(accepts(pattern + "a", "abcdefghijklm"));
+}
+
 TEST_F(MatchEngineTest, SubpatternsMatchRunsOfTheWord) {
     const Words words{"abc", "bac", "abz", "acb", "ab", "abbbc", "aqqqqb", "ccab"};
     EXPECT_EQ(matching("(ab)c", words), (Words{"abc"}));
