@@ -10,9 +10,15 @@ namespace tessaran {
 
 using BatchArgs = std::vector<std::string>;
 
+<<<<<<< HEAD
 // gridsmith --fill IN.tgr [-o OUT.tgr] [...]: Normal Fill, printing its result text.
 int runFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --unch-fill IN.tgr [-o OUT.tgr] [...]: Normal Fill followed by Unch Fill.
 int runUnchFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+=======
+// --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
+// writes the grid back in canonical form.
+int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+>>>>>>> main
 
 }  // namespace tessaran

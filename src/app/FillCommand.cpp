@@ -9,11 +9,10 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <ostream>
-#include <sstream>
 
+#include "app/BatchGridView.h"
 #include "app/BatchModes.h"
 #include "app/CommandLine.h"
 #include "app/TextEncoding.h"
@@ -26,6 +25,7 @@
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "grid/GridView.h"
+#include "grid/LightDescription.h"
 
 namespace tessaran {
 namespace {
@@ -34,7 +34,7 @@ constexpr const char* kDefaultDictionary = "words.lxd";
 
 // Reports fill progress on a terminal: the light being filled and its level, at most a
 // few times a second so that printing never slows the search.
-class BatchFillView : public GridView {
+class BatchFillView : public BatchGridView {
 public:
     BatchFillView(std::ostream& err, bool show) : m_err(err), m_show(show) {}
     ~BatchFillView() override {
@@ -163,23 +163,12 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     grid.setKillList(&killList);
     grid.setObserver(&view);
     grid.setDefaultDictionary(kDefaultDictionary);
-    {
-        std::ifstream in(input, std::ios::binary);
-        if (!in) {
-            err << "gridsmith " << mode << ": " << input << ": "
-                << GridFile::readMessage(kGridFileCannotOpen) << '\n';
-            return 2;
-        }
-        const int read = GridFile::read(grid, in);
-        if (read & (kGridFileNotGrid | kGridFileWrongVersion | kGridFileBadGridHeader)) {
-            err << "gridsmith " << mode << ": " << input << ": " << GridFile::readMessage(read)
-                << '\n';
-            return 2;
-        }
-        if (read) err << "gridsmith " << mode << ": " << input << ": "
-                      << GridFile::readMessage(read) << '\n';
+    const int read = grid.readGrid(input);
+    if (read != kGridFileOk) {
+        err << "gridsmith " << mode << ": " << input << ": " << GridFile::readMessage(read)
+            << '\n';
+        if (!GridFile::readResultIsInformation(read)) return 2;
     }
-    grid.refresh();
 
     std::string dictionaryName = grid.effectiveDictionary().value_or(kDefaultDictionary);
     if (cl.has("dictionary")) {
@@ -241,10 +230,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     if (cl.has("output")) {
         if (cl.has("commit")) commitFill(grid, dictionary);
         const std::string output = cl.value("output");
-        std::ofstream file(output, std::ios::binary | std::ios::trunc);
-        const int written = file ? GridFile::write(grid, file) : kGridFileCannotOpen;
-        file.close();
-        if (written != 0 || !file) {
+        if (grid.writeGrid(output) != kGridFileOk) {
             err << "gridsmith " << mode << ": " << output << ": " << GridFile::kWriteMessage
                 << '\n';
             return 2;

@@ -22,9 +22,10 @@ struct Mode {
 const Mode kModes[] = {
     {"--help", "--help                          this text", nullptr},
     {"--version", "--version                       the program's version", nullptr},
-    {"--fill", "--fill IN.tgr -o OUT.tgr [...]   normal fill (--fill --help for options)",
+    {"--check", "--check FILE [-o OUT]           read a grid file, report, write it back", runCheckMode},
+    {"--fill", "--fill IN.tgr [-o OUT.tgr] [...] normal fill (--fill --help for options)",
      runFillMode},
-    {"--unch-fill", "--unch-fill IN.tgr -o OUT.tgr   normal fill, then unch fill", runUnchFillMode},
+    {"--unch-fill", "--unch-fill IN.tgr [...]        normal fill, then unch fill", runUnchFillMode},
 };
 
 void printHelp(std::ostream& out) {

@@ -4,6 +4,7 @@
 
 #include "grid/Cell.h"
 #include "grid/Light.h"
+#include "grid/LightDescription.h"
 
 namespace tessaran {
 namespace {
@@ -25,17 +26,6 @@ std::string oddCellNote(const Light& light) {
 }
 
 }  // namespace
-
-std::string lightDescription(const Light& light) {
-    const char* direction = light.stepRow() == 0 ? "a" : "d";
-    const Cell& first = light.firstCell();
-    if (first.shownNumber())
-        return *first.shownNumber() + direction + format(" (%ld)", light.length());
-    const Cell& last = light.lastCell();
-    return format("(%ld,%ld)", first.row() + 1, first.column() + 1) + "-" +
-           format("(%ld,%ld)", last.row() + 1, last.column() + 1) + direction +
-           format(" (%ld)", light.length());
-}
 
 std::string failedLightDescription(const Light& light) {
     return lightDescription(light) + oddCellNote(light);

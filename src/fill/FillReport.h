@@ -8,10 +8,6 @@ namespace tessaran {
 
 class Light;
 
-// "12a (5)" when the light's first cell shows a number: the number, "a" or "d" and the
-// length; otherwise "(1,1)-(1,5)a (5)": first and last cell as 1-based row and column.
-std::string lightDescription(const Light& light);
-
 // The light's description followed, when some cell of the light shows a text that is not
 // exactly one character, by " [cell %d has %d characters]" for the first such cell.
 std::string failedLightDescription(const Light& light);

@@ -191,11 +191,84 @@ public:
     // A fresh grid: drops the undo snapshot, undo state 0, no file name (observer told),
     // setDimensions, all lights when asked, refresh.
     void newGrid(int columns, int rows, bool allLights);
+    // ---- Grid file and undo ----
+    // Reads the grid file at path (see GridFile). On 0, 16 or 32 the undo snapshot is
+    // dropped, the undo state becomes 0, the file name becomes path and the grid is
+    // refreshed; on 1, 2, 4 or 8 the grid is left exactly as it was.
+    int readGrid(const std::string& path);
+    // Saves the grid to path without ever destroying the previous file: the text goes to a
+    // temporary file beside it that replaces it only once complete. Returns 0, 1 when the
+    // file cannot be created, 16 when writing failed. On success the undo snapshot is
+    // dropped, the undo state becomes 0 and the file name becomes path; on failure undo
+    // state and file name stay as they were.
+    int writeGrid(const std::string& path);
+
+    // Single-level undo. checkpoint, before every user edit, replaces the snapshot with the
+    // current grid (its file text and every cell's filled letter) and moves the state to 2
+    // (from 0 or 1) or 4. undo (states 2, 4) and redo (states 1, 3) swap the grid with its
+    // snapshot: undo takes 2 to 1 and 4 to 3, redo 1 to 2 and 3 to 4; other states ignore
+    // the call. The observer is told stateChanged when the state number changes.
+    void checkpoint();
+    void undo();
+    void redo();
+    bool canUndo() const { return m_undoState == 2 || m_undoState == 4; }
+    bool canRedo() const { return m_undoState == 1 || m_undoState == 3; }
+
     // Recomputes every cell's shown number and text (with their clash flags) and every
     // light's fillState, then tells the observer gridChanged.
     void refresh();
 
+    // ---- Editing operations (GridEditing.cpp) ----
+    // Each acts on its light, spec or cell together with the partners the symmetry type
+    // asks for, keeps crossing lights complete in "100%" checking mode, and ends with a
+    // refresh. Lights and cells passed in must belong to this grid.
+
+    // Adds the light at spec. Returns it, or nullptr when spec does not fit the grid or the
+    // light did not survive the checking-mode joins.
+    Light* addLight(const LightSpec& spec);
+    // Moves light to spec (nothing happens when spec is its spec or does not fit). The
+    // light keeps its number, text, colour and font.
+    void moveLight(Light& light, const LightSpec& spec);
+    // Reads light the other way; no visible change in "Normalized" mode.
+    void reverseLight(Light& light);
+    void deleteLight(Light& light);
+    // Makes a light cell a block, or a block a light cell.
+    void toggleBlock(Cell& cell);
+    // Deletes every light and filled letter, keeping cell texts, numbers, colours and
+    // fonts; then lays all lights when asked.
+    void restart(bool withAllLights);
+    void clearLightText(Light& light);
+    void clearAllLightTexts();
+    void clearAllCellTexts();
+    // Reflects in the main diagonal; rotates 90 degrees anticlockwise. Rows and columns
+    // swap; the observer is told gridReshaped.
+    void reflect();
+    void rotate();
+    // Inserts (delta > 0) or deletes (delta < 0) columns and rows at the given positions,
+    // with their symmetrical counterparts. Returns false, leaving the grid untouched, when
+    // a position lies outside 0..size or the result would be outside 1 to kMaxSize.
+    bool resize(int columnDelta, int columnPosition, int rowDelta, int rowPosition);
+
+    // ---- Editing primitives (none refreshes) ----
+    // Makes one light of the light cells around spec along its orientation: the light at
+    // spec absorbs or is absorbed by its neighbours, and a neighbour that lies only in a
+    // crossing light is taken in.
+    void join(const LightSpec& spec);
+    // Moves the light matching each oldSpecs[i] to newSpecs[i]; the answer tells which
+    // old specs had a light.
+    std::vector<bool> moveLights(const std::vector<LightSpec>& oldSpecs,
+                                 const std::vector<LightSpec>& newSpecs);
+    // "100%" completion after lights were removed (the specs whose flag in found is set)
+    // and added: cells left unchecked by a removal become blocks, added lights are joined
+    // to their neighbours and their cells to the crossing direction.
+    void completeChecking(const std::vector<LightSpec>& removed, const std::vector<bool>& found,
+                          const std::vector<LightSpec>& added);
+
 private:
+    // Editing helpers (GridEditing.cpp).
+    bool fullChecking() const;
+    void relocateLight(Light& light, const LightSpec& spec);
+    void transpose(bool rotate);
     Light& addLight(std::vector<Cell*> cells, int stepColumn, int stepRow);
     bool specUsable(const LightSpec& spec) const;
     bool sameSpec(const LightSpec& a, const LightSpec& b) const;
@@ -204,6 +277,9 @@ private:
     void computeShownTexts();
     void setUndoState(int state);
     void dropUndoSnapshot() { m_undoSnapshot.reset(); }
+    struct UndoSnapshot;
+    UndoSnapshot takeSnapshot() const;
+    void swapWithSnapshot(int newState);
 
     // The other side of the single-level undo: the grid file text and every cell's
     // filled letter, row by row.

@@ -42,20 +42,18 @@ public:
     virtual void stateChanged() {}
 
     // Append the appearance lines of the grid file ("Key=value" lines, each ending in
-    // CR LF) for the grid, a light, a cell.
+    // CR LF) for the grid, a light, a cell. The light and cell defaults write the
+    // BackgroundColor and TextFont the light or cell holds, in that order.
     virtual void writeGridExtras(std::ostream& out) { (void)out; }
-    virtual void writeLightExtras(std::ostream& out, const Light& light) { (void)out, (void)light; }
-    virtual void writeCellExtras(std::ostream& out, const Cell& cell) { (void)out, (void)cell; }
+    virtual void writeLightExtras(std::ostream& out, const Light& light);
+    virtual void writeCellExtras(std::ostream& out, const Cell& cell);
 
     // Take one appearance line (without its line end) read from a grid file; answer
-    // whether it was recognised.
+    // whether it was recognised. The light and cell defaults take BackgroundColor and
+    // TextFont into the light or cell.
     virtual bool readGridExtra(std::string_view line) { return (void)line, false; }
-    virtual bool readLightExtra(std::string_view line, Light& light) {
-        return (void)line, (void)light, false;
-    }
-    virtual bool readCellExtra(std::string_view line, Cell& cell) {
-        return (void)line, (void)cell, false;
-    }
+    virtual bool readLightExtra(std::string_view line, Light& light);
+    virtual bool readCellExtra(std::string_view line, Cell& cell);
 };
 
 }  // namespace tessaran
