@@ -10,15 +10,18 @@ namespace tessaran {
 
 using BatchArgs = std::vector<std::string>;
 
-<<<<<<< HEAD
+// --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
+// writes the grid back in canonical form.
+int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --fill IN.tgr [-o OUT.tgr] [...]: Normal Fill, printing its result text.
 int runFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --unch-fill IN.tgr [-o OUT.tgr] [...]: Normal Fill followed by Unch Fill.
 int runUnchFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
-=======
-// --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
-// writes the grid back in canonical form.
-int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
->>>>>>> main
+
+// --new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT: writes a new grid file.
+int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
+// --stats FILE: prints the grid statistics of a grid file.
+int runStatsMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tessaran
