@@ -47,7 +47,8 @@ RunResult runOnce(const std::string& gridsmith, const std::string& grid,
         args.push_back(dictionary);
     }
     std::vector<char*> argv;
-    for (auto& a : args) argv.push_back(a.data());
+    for (auto& a : args)
+        argv.push_back(a.data());
     argv.push_back(nullptr);
 
     posix_spawn_file_actions_t actions;
@@ -69,7 +70,8 @@ RunResult runOnce(const std::string& gridsmith, const std::string& grid,
     rusage usage{};
     for (;;) {
         const pid_t done = wait4(pid, &status, WNOHANG, &usage);
-        if (done == pid) break;
+        if (done == pid)
+            break;
         const double elapsed =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         if (elapsed > timeout && !result.timedOut) {
@@ -113,7 +115,8 @@ int main(int argc, char** argv) {
     if (grids.empty()) {
         for (const auto& entry :
              std::filesystem::directory_iterator(TESSARAN_SOURCE_DIR "/bench/grids"))
-            if (entry.path().extension() == ".tgr") grids.push_back(entry.path().string());
+            if (entry.path().extension() == ".tgr")
+                grids.push_back(entry.path().string());
         std::sort(grids.begin(), grids.end());
     }
 
@@ -136,7 +139,8 @@ int main(int argc, char** argv) {
             peak = std::max(peak, result.peakKilobytes);
             successes += result.succeeded;
             text = result.timedOut ? "timed out" : result.output;
-            if (result.timedOut) break;  // a grid that times out once will again
+            if (result.timedOut)
+                break;  // a grid that times out once will again
         }
         std::sort(times.begin(), times.end());
         const double median = times[times.size() / 2];

@@ -38,14 +38,18 @@ class BatchFillView : public BatchGridView {
 public:
     BatchFillView(std::ostream& err, bool show) : m_err(err), m_show(show) {}
     ~BatchFillView() override {
-        if (m_shown) m_err << "\r\033[K" << std::flush;
+        if (m_shown)
+            m_err << "\r\033[K" << std::flush;
     }
 
     int fillProgress(const FillView*, const Light* light, int level, int indicator) override {
-        if (!m_show || indicator == INT_MIN || !light) return 0;
-        if (++m_calls % 256 != 0) return 0;
+        if (!m_show || indicator == INT_MIN || !light)
+            return 0;
+        if (++m_calls % 256 != 0)
+            return 0;
         const std::clock_t now = std::clock();
-        if (now - m_last < CLOCKS_PER_SEC / 5) return 0;
+        if (now - m_last < CLOCKS_PER_SEC / 5)
+            return 0;
         m_last = now;
         m_shown = true;
         m_err << "\r\033[KLevel " << level << "  Light " << utf8FromLatin1(lightDescription(*light))
@@ -72,7 +76,8 @@ std::filesystem::path programDirectory() {
 std::string locateDictionary(const std::string& name) {
     std::error_code error;
     const std::filesystem::path path(name);
-    if (path.has_parent_path() || std::filesystem::exists(path, error)) return name;
+    if (path.has_parent_path() || std::filesystem::exists(path, error))
+        return name;
     const auto besideProgram = programDirectory() / path;
     return std::filesystem::exists(besideProgram, error) ? besideProgram.string() : name;
 }
@@ -83,7 +88,8 @@ std::string normalisedKillWord(const std::string& word, const Dictionary& dictio
     std::string result;
     for (const char ch : word) {
         const int letter = dictionary.letterOf(static_cast<unsigned char>(ch));
-        if (letter < dictionary.alphabetSize()) result += dictionary.displayChar(letter);
+        if (letter < dictionary.alphabetSize())
+            result += dictionary.displayChar(letter);
     }
     return result;
 }
@@ -91,7 +97,8 @@ std::string normalisedKillWord(const std::string& word, const Dictionary& dictio
 Light* findLight(const Grid& grid, const std::string& label) {
     for (Light* light : grid.lights()) {
         const std::string description = lightDescription(*light);
-        if (description == label) return light;
+        if (description == label)
+            return light;
         const auto space = description.rfind(" (");
         if (space != std::string::npos && description.compare(0, space, label) == 0 &&
             label.size() == space)
@@ -145,8 +152,8 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         char* end = nullptr;
         const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
         if (text.empty() || *end || text[0] == '-' || value > UINT32_MAX) {
-            err << "gridsmith " << mode << ": --seed needs a whole number from 0 to "
-                << UINT32_MAX << '\n';
+            err << "gridsmith " << mode << ": --seed needs a whole number from 0 to " << UINT32_MAX
+                << '\n';
             return 2;
         }
         seed = static_cast<uint32_t>(value);
@@ -165,9 +172,9 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     grid.setDefaultDictionary(kDefaultDictionary);
     const int read = grid.readGrid(input);
     if (read != kGridFileOk) {
-        err << "gridsmith " << mode << ": " << input << ": " << GridFile::readMessage(read)
-            << '\n';
-        if (!GridFile::readResultIsInformation(read)) return 2;
+        err << "gridsmith " << mode << ": " << input << ": " << GridFile::readMessage(read) << '\n';
+        if (!GridFile::readResultIsInformation(read))
+            return 2;
     }
 
     std::string dictionaryName = grid.effectiveDictionary().value_or(kDefaultDictionary);
@@ -179,8 +186,8 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     const std::string dictionaryPath = locateDictionary(dictionaryName);
     dictionary.open(dictionaryPath);
     if (!dictionary.requireValid([&](std::string_view caption, std::string_view text) {
-            err << "gridsmith " << mode << ": " << caption << ": " << utf8FromLatin1(text)
-                << " (" << dictionaryPath << ")\n";
+            err << "gridsmith " << mode << ": " << caption << ": " << utf8FromLatin1(text) << " ("
+                << dictionaryPath << ")\n";
         })) {
         return 2;
     }
@@ -192,7 +199,8 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
             return 2;
         }
         const std::string normalised = normalisedKillWord(*latin1, dictionary);
-        if (!normalised.empty()) killList.add(normalised);
+        if (!normalised.empty())
+            killList.add(normalised);
     }
 
     Light* startLight = nullptr;
@@ -212,8 +220,8 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         const std::time_t t0 = std::time(nullptr);
         const NormalFillOutcome outcome = engine.normalFill(startLight);
         const std::time_t t1 = std::time(nullptr);
-        out << utf8FromLatin1(fillResultText(outcome.result, outcome.failedLight,
-                                             static_cast<long>(t1 - t0)))
+        out << utf8FromLatin1(
+                   fillResultText(outcome.result, outcome.failedLight, static_cast<long>(t1 - t0)))
             << '\n';
         status = outcome.result == 1 ? 0 : 1;
         if (unch && outcome.result == 1) {
@@ -228,7 +236,8 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     grid.refresh();
 
     if (cl.has("output")) {
-        if (cl.has("commit")) commitFill(grid, dictionary);
+        if (cl.has("commit"))
+            commitFill(grid, dictionary);
         const std::string output = cl.value("output");
         if (grid.writeGrid(output) != kGridFileOk) {
             err << "gridsmith " << mode << ": " << output << ": " << GridFile::kWriteMessage

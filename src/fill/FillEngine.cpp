@@ -23,7 +23,9 @@ constexpr int kBestUnchosen = 2147483646;
 constexpr int kPlacedWeight = 16777216;
 constexpr int kOpenCellWeight = 65536;
 
-bool inTwoLights(const Cell& cell) { return cell.lightA() && cell.lightB(); }
+bool inTwoLights(const Cell& cell) {
+    return cell.lightA() && cell.lightB();
+}
 
 Light* otherLightOf(const Cell& cell, const Light* light) {
     return cell.lightA() == light ? cell.lightB() : cell.lightA();
@@ -45,7 +47,8 @@ struct FillEngine::Statistics {
         letters = d.isValid() ? d.lettersInUse() : 0;
         slots = d.isValid() ? std::min(d.slotCount(), 32) : 0;
         const int s = letters;
-        for (int length = 0; length < slots; ++length) wordCount[length] = d.wordCount(length);
+        for (int length = 0; length < slots; ++length)
+            wordCount[length] = d.wordCount(length);
         positional.assign(static_cast<size_t>(slots) * (slots > 0 ? slots - 1 : 0) / 2 * s, -128);
         for (int length = 1; length < slots; ++length)
             for (int p = 0; p < length; ++p)
@@ -73,10 +76,11 @@ FillEngine::~FillEngine() = default;
 // ---------------------------------------------------------------------------------------
 // Evaluation
 
-void FillEngine::invalidate(Light& light) { light.invalidateFillEvaluation(); }
+void FillEngine::invalidate(Light& light) {
+    light.invalidateFillEvaluation();
+}
 
-void FillEngine::computeEvaluation(Light& light, int overrideIndex,
-                                   std::uint8_t overrideLetter) {
+void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t overrideLetter) {
     FillEvaluation& e = light.fillEvaluation();
     const int length = light.length();
     if (light.fillState() == 1) {
@@ -93,8 +97,10 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex,
     const int s = st.letters;
     const auto& cells = light.cells();
     std::uint8_t letters[FillFrame::kMaxLength];
-    for (int p = 0; p < length; ++p) letters[p] = cells[p]->fixedLetter();
-    if (overrideIndex >= 0) letters[overrideIndex] = overrideLetter;
+    for (int p = 0; p < length; ++p)
+        letters[p] = cells[p]->fixedLetter();
+    if (overrideIndex >= 0)
+        letters[overrideIndex] = overrideLetter;
 
     const std::int8_t* positional = st.positional.data() + (length * (length - 1) / 2) * s;
     const std::uint32_t* masks =
@@ -108,7 +114,8 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex,
     const int t = std::max(length - 1 - h, h);
     int k = 0;
     for (int p = 0; p < length; ++p) {
-        if (p >= t) k = p - length + 6;
+        if (p >= t)
+            k = p - length + 6;
         const std::uint8_t c = letters[p];
         if (c == kNoLetter) {
             if (inTwoLights(*cells[p])) {
@@ -121,17 +128,20 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex,
             priority -= kPlacedWeight;
             ++placed;
             const int score = positional[p * s + c];
-            if (score == -128) impossible = true;
+            if (score == -128)
+                impossible = true;
             plausibility += score;
             if (p < length - 1) {
                 const std::uint8_t n = letters[p + 1];
                 if (n < s) {
-                    if (!(masks[c * s + n] & (1u << p))) impossible = true;
+                    if (!(masks[c * s + n] & (1u << p)))
+                        impossible = true;
                     plausibility += st.pair[(k * s + c) * s + n];
                 }
             }
         }
-        if (p < h) ++k;
+        if (p < h)
+            ++k;
     }
     if (placed >= 2 && !impossible) {
         std::uint32_t bit = 1u << (length - 1);
@@ -157,19 +167,22 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex,
 
 int FillEngine::evaluate(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
-    if (e.plausibility == kFillNotComputed) computeEvaluation(light, -1, 0);
+    if (e.plausibility == kFillNotComputed)
+        computeEvaluation(light, -1, 0);
     return e.plausibility;
 }
 
 int FillEngine::priority(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
-    if (e.priority == kFillNotComputed) computeEvaluation(light, -1, 0);
+    if (e.priority == kFillNotComputed)
+        computeEvaluation(light, -1, 0);
     return e.priority;
 }
 
 int FillEngine::openCrossings(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
-    if (e.openCrossings < 0) computeEvaluation(light, -1, 0);
+    if (e.openCrossings < 0)
+        computeEvaluation(light, -1, 0);
     return e.openCrossings;
 }
 
@@ -185,18 +198,22 @@ int FillEngine::crossingScore(Light& crossing, int index, std::uint8_t letter) {
 
 void FillEngine::setFixed(Cell& cell, std::uint8_t letter) {
     cell.setFixedLetter(letter);
-    if (Light* a = cell.lightA()) invalidate(*a);
-    if (Light* b = cell.lightB()) invalidate(*b);
+    if (Light* a = cell.lightA())
+        invalidate(*a);
+    if (Light* b = cell.lightB())
+        invalidate(*b);
 }
 
 std::uint8_t FillEngine::shownLetter(const Cell& cell) const {
     const std::string& shown = *cell.shownText();
-    if (shown.size() != 1 || !m_dictionary.isValid()) return kNotLetter;
+    if (shown.size() != 1 || !m_dictionary.isValid())
+        return kNotLetter;
     return m_dictionary.letterOf(static_cast<unsigned char>(shown[0]));
 }
 
 std::uint8_t FillEngine::currentLetter(const Cell& cell) const {
-    if (cell.shownText() && *cell.shownText() != ".") return shownLetter(cell);
+    if (cell.shownText() && *cell.shownText() != ".")
+        return shownLetter(cell);
     return cell.fixedLetter() != kNoLetter ? cell.fixedLetter() : cell.filledLetter();
 }
 
@@ -204,16 +221,19 @@ bool FillEngine::isUsedOrKilled(const Light& light, const std::uint8_t* letters)
     const int length = light.length();
     if (length < static_cast<int>(m_lightsByLength.size())) {
         for (const Light* other : m_lightsByLength[length]) {
-            if (other == &light || other->fillState() == 3) continue;
+            if (other == &light || other->fillState() == 3)
+                continue;
             const auto& cells = other->cells();
             int p = 0;
             for (; p < length; ++p) {
                 const Cell& cell = *cells[p];
                 const std::uint8_t held =
                     cell.fixedLetter() != kNoLetter ? cell.fixedLetter() : cell.filledLetter();
-                if (held != letters[p]) break;
+                if (held != letters[p])
+                    break;
             }
-            if (p == length) return true;
+            if (p == length)
+                return true;
         }
     }
     return m_killList && m_killList->isKilled(letters, length);
@@ -239,7 +259,8 @@ void FillEngine::collectLights() {
     m_lights = m_grid.lights();
     m_lightsByLength.assign(Light::kMaxLength + 1, {});
     for (Light* light : m_lights) {
-        if (light->length() <= Light::kMaxLength) m_lightsByLength[light->length()].push_back(light);
+        if (light->length() <= Light::kMaxLength)
+            m_lightsByLength[light->length()].push_back(light);
         light->updateFillState();
         invalidate(*light);
     }
@@ -247,11 +268,13 @@ void FillEngine::collectLights() {
 
 void FillEngine::beginFillTables() {
     m_fillView = std::make_unique<FillView>(m_grid, m_dictionary);
-    if (m_killList) m_killList->beginFill(m_dictionary);
+    if (m_killList)
+        m_killList->beginFill(m_dictionary);
 }
 
 void FillEngine::endFillTables() {
-    if (m_killList) m_killList->endFill();
+    if (m_killList)
+        m_killList->endFill();
     m_fillView.reset();
 }
 
@@ -298,7 +321,8 @@ void FillEngine::setWorkingLetters(bool dropFilled) {
                 fixed = letter < s ? letter : kNotLetter;
             }
             cell.setFixedLetter(fixed);
-            if (dropFilled || !cell.inAnyLight()) cell.setFilledLetter(kNoLetter);
+            if (dropFilled || !cell.inAnyLight())
+                cell.setFilledLetter(kNoLetter);
         }
     }
 }
@@ -313,7 +337,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
     // Pre-check: a light no word can fit fails the fill before any search; lights that
     // already have two or more letters are searched (and may be filled) here.
     for (Light* light : m_lights) {
-        if (light->fillState() != 3) continue;
+        if (light->fillState() != 3)
+            continue;
         if (priority(*light) == kFillImpossible) {
             result = 0;
             outcome.failedLight = light;
@@ -339,7 +364,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
             const FillResult r = fillLight(*startLight, kFullBudget, 0);
             if (r != FillResult::Filled) {
                 result = static_cast<int>(r);
-                if (r == FillResult::Failed) outcome.failedLight = startLight;
+                if (r == FillResult::Failed)
+                    outcome.failedLight = startLight;
                 searching = false;
             }
         }
@@ -347,7 +373,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
             Light* next = nullptr;
             int best = 0;
             for (Light* light : m_lights) {
-                if (light->fillState() != 3) continue;
+                if (light->fillState() != 3)
+                    continue;
                 const int p = priority(*light);
                 if (!next || p < best) {
                     next = light;
@@ -361,7 +388,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
             const FillResult r = fillLight(*next, kFullBudget, 0);
             if (r != FillResult::Filled) {
                 result = static_cast<int>(r);
-                if (r == FillResult::Failed) outcome.failedLight = next;
+                if (r == FillResult::Failed)
+                    outcome.failedLight = next;
                 break;
             }
         }
@@ -380,23 +408,30 @@ void FillEngine::postCheck() {
     FillCursor& cursor = cursorAt(0);
     const int s = m_stats->letters;
     for (Light* light : m_lights) {
-        if (light->fillState() != 2) continue;
+        if (light->fillState() != 2)
+            continue;
         const int length = light->length();
-        if (length > FillFrame::kMaxLength) continue;
+        if (length > FillFrame::kMaxLength)
+            continue;
         std::uint8_t current[FillFrame::kMaxLength];
         bool letters = true;
         for (int p = 0; p < length; ++p) {
             current[p] = currentLetter(light->cell(p));
-            if (current[p] != kNoLetter && current[p] >= s) letters = false;
+            if (current[p] != kNoLetter && current[p] >= s)
+                letters = false;
         }
-        if (!letters || !cursor.startPattern(*m_index, current, length)) continue;
+        if (!letters || !cursor.startPattern(*m_index, current, length))
+            continue;
         std::uint8_t match[FillFrame::kMaxLength];
-        if (nextMatch(cursor, match, length)) continue;
+        if (nextMatch(cursor, match, length))
+            continue;
         lightUnchFill(*light);
     }
     for (int r = 0; r < m_grid.rows(); ++r)
-        for (int c = 0; c < m_grid.columns(); ++c) m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
-    for (Light* light : m_lights) invalidate(*light);
+        for (int c = 0; c < m_grid.columns(); ++c)
+            m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
+    for (Light* light : m_lights)
+        invalidate(*light);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -404,7 +439,8 @@ void FillEngine::postCheck() {
 
 FillResult FillEngine::fillLight(Light& light, int budget, int level) {
     const int length = light.length();
-    if (length > FillFrame::kMaxLength) return FillResult::Failed;
+    if (length > FillFrame::kMaxLength)
+        return FillResult::Failed;
     FillFrame& frame = frameAt(level);
     const auto& cells = light.cells();
     const int s = m_stats->letters;
@@ -423,7 +459,8 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
         frame.pattern[p] = fixed;
         if (fixed == kNoLetter) {
             Light* other = otherLightOf(cell, &light);
-            if (!other) continue;
+            if (!other)
+                continue;
             frame.crossingIndex[p] = cell.lightA() == other ? cell.indexA() : cell.indexB();
             if (openCrossings(*other) < 2) {
                 frame.closingCrossing[p] = other;
@@ -439,17 +476,23 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
             }
         } else {
             ++nPlaced;
-            if (fixed >= s) unusable = true;
+            if (fixed >= s)
+                unusable = true;
         }
     }
-    if (nPlaced < 2 && budget < 10) return FillResult::Deferred;
-    if (nOpen > 1) lastOpen = -1;
+    if (nPlaced < 2 && budget < 10)
+        return FillResult::Deferred;
+    if (nOpen > 1)
+        lastOpen = -1;
 
     const bool triples = !manyOpen && s < 32 && q[0] >= 0;
     if (triples) {
-        if (q[1] < 0) q[1] = q[0];
-        if (q[2] < 0) q[2] = q[1];
-        for (int a = 0; a < s; ++a) std::memset(frame.failedTriples[a], 0, sizeof(std::uint32_t) * s);
+        if (q[1] < 0)
+            q[1] = q[0];
+        if (q[2] < 0)
+            q[2] = q[1];
+        for (int a = 0; a < s; ++a)
+            std::memset(frame.failedTriples[a], 0, sizeof(std::uint32_t) * s);
     }
 
     FillCursor& cursor = cursorAt(level);
@@ -467,7 +510,8 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
         // A look-ahead, or a light whose word closes nothing: the first unused word.
         std::uint8_t* word = frame.lastWord;
         while (nextMatch(cursor, word, length)) {
-            if (isUsedOrKilled(light, word)) continue;
+            if (isUsedOrKilled(light, word))
+                continue;
             frame.hasWord = true;
             result = nClosing + nOpen == 0 ? FillResult::Filled : FillResult::Deferred;
             break;
@@ -488,7 +532,8 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
         light.setFillState(3);
         for (int p = 0; p < length; ++p) {
             setFixed(*cells[p], frame.pattern[p]);
-            if (result == FillResult::Failed) cells[p]->setMark(1);
+            if (result == FillResult::Failed)
+                cells[p]->setMark(1);
         }
     }
     invalidate(light);
@@ -502,9 +547,9 @@ FillResult FillEngine::fillLight(Light& light, int budget, int level) {
     return result;
 }
 
-FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& cursor,
-                                    int budget, int level, int nClosing, int nOpen,
-                                    int lastOpen, bool triples, int q1, int q2, int q3) {
+FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& cursor, int budget,
+                                    int level, int nClosing, int nOpen, int lastOpen, bool triples,
+                                    int q1, int q2, int q3) {
     const int length = light.length();
     const auto& cells = light.cells();
     const int s = m_stats->letters;
@@ -513,18 +558,26 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
     // Positions whose cell is shared with a crossing light still to be filled.
     int crossPositions[FillFrame::kMaxLength];
     int nCross = 0;
-    for (int p = 0; p < length; ++p)
-        if (frame.closingCrossing[p] || frame.openCrossing[p]) crossPositions[nCross++] = p;
+    for (int p = 0; p < length; ++p) {
+        if (!frame.closingCrossing[p] && !frame.openCrossing[p])
+            continue;
+        crossPositions[nCross++] = p;
+        std::fill(frame.crossingScores[p], frame.crossingScores[p] + s, kFillNotComputed);
+    }
 
     std::memset(frame.triedLetters, 0, sizeof(std::uint32_t) * s);
     std::memset(frame.goodLetters, 0, sizeof(std::uint32_t) * s);
-    for (int& score : frame.scores) score = kFillEmptySlot;
+    for (int& score : frame.scores)
+        score = kFillEmptySlot;
     int loaded = 0;
     int best = kBestUnchosen;
     int chosen = -1;
     FillResult result = FillResult::Failed;
     bool ended = false;
     int randomSkip = level == 0 && m_firstWord == 1 ? m_random.next() % 256 : -1;
+    frame.orderCount = frame.orderPos = 0;
+    frame.orderStale = true;
+    auto distance = [&](int slot) { return std::abs(m_normalCommonality - frame.scores[slot]); };
 
     while (result == FillResult::Failed && best != kFillEmptySlot) {
         // The candidate just tried is dropped.
@@ -535,8 +588,10 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
 
         // Refill the free slots while fewer than half are loaded.
         if (loaded < 128 && !ended) {
+            frame.orderStale = true;
             for (int slot = 0; slot < FillFrame::kLoadedSlots && !ended; ++slot) {
-                if (frame.scores[slot] != kFillEmptySlot) continue;
+                if (frame.scores[slot] != kFillEmptySlot)
+                    continue;
                 std::uint8_t* word = frame.words + slot * length;
                 for (;;) {
                     if (!nextMatch(cursor, word, length)) {
@@ -547,16 +602,20 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                     bool impossible = false;
                     for (int i = 0; i < nCross; ++i) {
                         const int p = crossPositions[i];
-                        Light* crossing =
-                            frame.closingCrossing[p] ? frame.closingCrossing[p] : frame.openCrossing[p];
-                        const int cs = crossingScore(*crossing, frame.crossingIndex[p], word[p]);
+                        int& cs = frame.crossingScores[p][word[p]];
+                        if (cs == kFillNotComputed) {
+                            Light* crossing = frame.closingCrossing[p] ? frame.closingCrossing[p]
+                                                                       : frame.openCrossing[p];
+                            cs = crossingScore(*crossing, frame.crossingIndex[p], word[p]);
+                        }
                         if (cs == kFillImpossible) {
                             impossible = true;
                             break;
                         }
                         score += cs;
                     }
-                    if (impossible) continue;
+                    if (impossible)
+                        continue;
                     frame.scores[slot] = static_cast<int>(
                         std::clamp<long long>(score, INT_MIN + 1, kFillEmptySlot - 1));
                     ++loaded;
@@ -581,9 +640,8 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                 progress(nullptr, 0, kFillRedisplayOnly);
                 int choice = -1;
                 const int r = m_view ? m_view->fillChoose(FillFrame::kSlotCount,
-                                                          m_normalCommonality, frame.scores,
-                                                          &light, level, frame.words,
-                                                          frame.pattern, choice)
+                                                          m_normalCommonality, frame.scores, &light,
+                                                          level, frame.words, frame.pattern, choice)
                                      : 3;
                 const bool validChoice = choice >= 0 && choice < FillFrame::kSlotCount;
                 if ((r == 0 || r == 1) && validChoice) {
@@ -591,6 +649,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                     if (frame.scores[chosen] == kFillEmptySlot) {
                         frame.scores[chosen] = 0;
                         ++loaded;
+                        frame.orderStale = true;
                     }
                     if (r == 0) {
                         m_fillMode = 1;
@@ -604,18 +663,31 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                 }
             }
         } else if (randomSkip < 0) {
-            for (int slot = 0; slot < FillFrame::kLoadedSlots; ++slot) {
-                if (frame.scores[slot] == kFillEmptySlot) continue;
-                const int distance = std::abs(m_normalCommonality - frame.scores[slot]);
-                if (distance < best) {
-                    best = distance;
-                    chosen = slot;
-                }
+            // The loaded slot nearest the target, the lowest slot among equals.
+            if (frame.orderStale) {
+                frame.orderCount = frame.orderPos = 0;
+                for (int slot = 0; slot < FillFrame::kLoadedSlots; ++slot)
+                    if (frame.scores[slot] != kFillEmptySlot)
+                        frame.order[frame.orderCount++] = static_cast<std::uint16_t>(slot);
+                std::sort(frame.order, frame.order + frame.orderCount, [&](int a, int b) {
+                    const int da = distance(a);
+                    const int db = distance(b);
+                    return da != db ? da < db : a < b;
+                });
+                frame.orderStale = false;
+            }
+            while (frame.orderPos < frame.orderCount &&
+                   frame.scores[frame.order[frame.orderPos]] == kFillEmptySlot)
+                ++frame.orderPos;
+            if (frame.orderPos < frame.orderCount) {
+                chosen = frame.order[frame.orderPos];
+                best = distance(chosen);
             }
         } else if (loaded > 0) {
             // Only the very first choice of a top-level call is drawn at random.
             for (int slot = 0;; slot = (slot + 1) % FillFrame::kSlotCount) {
-                if (frame.scores[slot] == kFillEmptySlot) continue;
+                if (frame.scores[slot] == kFillEmptySlot)
+                    continue;
                 if (randomSkip < 1) {
                     --randomSkip;
                     chosen = slot;
@@ -626,32 +698,39 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             best = m_normalCommonality;
         }
         if (chosen < 0 || best == kFillEmptySlot) {
-            if (result == FillResult::Failed) best = kFillEmptySlot;
+            if (result == FillResult::Failed)
+                best = kFillEmptySlot;
             break;
         }
 
         // Try the chosen word; a rejected word leaves result Failed and is dropped.
         const std::uint8_t* w = frame.words + chosen * length;
         result = FillResult::Failed;
-        if (isUsedOrKilled(light, w)) continue;
+        if (isUsedOrKilled(light, w))
+            continue;
         bool failedBefore = false;
         for (int p = 0; p < length && !failedBefore; ++p)
-            failedBefore = (frame.triedLetters[w[p]] >> p & 1u) && !(frame.goodLetters[w[p]] >> p & 1u);
-        if (failedBefore) continue;
+            failedBefore =
+                (frame.triedLetters[w[p]] >> p & 1u) && !(frame.goodLetters[w[p]] >> p & 1u);
+        if (failedBefore)
+            continue;
         if (triples && m_fillMode == 1 && (frame.failedTriples[w[q1]][w[q2]] >> w[q3] & 1u))
             continue;
 
         light.setFillState(1);
-        for (int p = 0; p < length; ++p) setFixed(*cells[p], w[p]);
+        for (int p = 0; p < length; ++p)
+            setFixed(*cells[p], w[p]);
         std::memcpy(frame.lastWord, w, static_cast<size_t>(length));
         frame.hasWord = true;
         bool impossible = false;
         for (int p = 0; p < length && !impossible; ++p) {
-            if (!frame.openCrossing[p]) continue;
+            if (!frame.openCrossing[p])
+                continue;
             frame.crossingPriority[p] = priority(*frame.openCrossing[p]);
             impossible = frame.crossingPriority[p] == kFillImpossible;
         }
-        if (impossible) continue;
+        if (impossible)
+            continue;
 
         const int r = progress(&light, level, m_fillMode - budget);
         if (r == 3) {
@@ -677,15 +756,18 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             const std::uint8_t c = w[p];
             const std::uint32_t bit = 1u << p;
             const FillResult r2 = fillLight(crossing, crossingBudget, level + 1);
-            if (r2 == FillResult::Failed || r2 == FillResult::Filled) frame.triedLetters[c] |= bit;
-            if (r2 == FillResult::Filled) frame.goodLetters[c] |= bit;
+            if (r2 == FillResult::Failed || r2 == FillResult::Filled)
+                frame.triedLetters[c] |= bit;
+            if (r2 == FillResult::Filled)
+                frame.goodLetters[c] |= bit;
             return r2;
         };
 
         result = FillResult::Filled;
         for (int p = 0; p < length; ++p) {
             Light* crossing = frame.closingCrossing[p];
-            if (!crossing) continue;
+            if (!crossing)
+                continue;
             FillResult r2;
             if (!(frame.triedLetters[w[p]] & (1u << p))) {
                 r2 = visit(p, *crossing, budget - 1);
@@ -698,7 +780,8 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                 break;
             }
         }
-        if (result != FillResult::Filled) continue;
+        if (result != FillResult::Filled)
+            continue;
 
         if (nOpen == 1 && m_deferThreshold < budget) {
             const int p = lastOpen;
@@ -717,13 +800,15 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         // Two or more open crossings: look ahead into each, most constrained first, then
         // fill the ones that were deferred with the full budget.
         for (int p = 0; p < length; ++p)
-            if (frame.openCrossing[p]) frame.openCrossing[p]->setFillState(3);
+            if (frame.openCrossing[p])
+                frame.openCrossing[p]->setFillState(3);
         auto nextOpen = [&]() {
             int pick = -1;
             int pickPriority = kFillEmptySlot;
             for (int p = 0; p < length; ++p) {
                 Light* crossing = frame.openCrossing[p];
-                if (crossing && crossing->fillState() == 3 && frame.crossingPriority[p] < pickPriority) {
+                if (crossing && crossing->fillState() == 3 &&
+                    frame.crossingPriority[p] < pickPriority) {
                     pick = p;
                     pickPriority = frame.crossingPriority[p];
                 }
@@ -732,12 +817,15 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         };
         auto fillOpen = [&](int p, int crossingBudget) {
             frame.crossingPriority[p] = kFillEmptySlot;
-            for (int i = 0; i < length; ++i) cells[i]->setMark(0);
+            for (int i = 0; i < length; ++i)
+                cells[i]->setMark(0);
             const FillResult r2 = fillLight(*frame.openCrossing[p], crossingBudget, level + 1);
             if (r2 == FillResult::Failed) {
                 int marked = 0;
-                for (int i = 0; i < length; ++i) marked += cells[i]->mark() != 0;
-                if (marked == 1) frame.triedLetters[w[p]] |= 1u << p;  // blame this letter
+                for (int i = 0; i < length; ++i)
+                    marked += cells[i]->mark() != 0;
+                if (marked == 1)
+                    frame.triedLetters[w[p]] |= 1u << p;  // blame this letter
             }
             return r2;
         };
@@ -755,12 +843,14 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                 break;
             }
         }
-        if (triples && m_fillMode == 1) frame.failedTriples[w[q1]][w[q2]] |= 1u << w[q3];
+        if (triples && m_fillMode == 1)
+            frame.failedTriples[w[q1]][w[q2]] |= 1u << w[q3];
         if (stopped) {
             result = backToFailed(stopResult);
         } else if (budget > 10 && result != FillResult::Filled) {
             for (int p = 0; p < length; ++p)
-                if (frame.openCrossing[p]) frame.crossingPriority[p] = priority(*frame.openCrossing[p]);
+                if (frame.openCrossing[p])
+                    frame.crossingPriority[p] = priority(*frame.openCrossing[p]);
             result = FillResult::Filled;
             for (int p = nextOpen(); p >= 0; p = nextOpen()) {
                 const FillResult r2 = fillOpen(p, budget);
@@ -784,24 +874,29 @@ int FillEngine::unchFill() {
     beginFillTables();
     int result = 1;
     for (Light* light : m_lights) {
-        if (light->fillState() != 2) continue;
+        if (light->fillState() != 2)
+            continue;
         const FillResult r = lightUnchFill(*light);
         if (r == FillResult::Abandoned) {
             result = 2;
             break;
         }
-        if (r == FillResult::Failed) result = 0;
+        if (r == FillResult::Failed)
+            result = 0;
     }
     for (int r = 0; r < m_grid.rows(); ++r)
-        for (int c = 0; c < m_grid.columns(); ++c) m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
-    for (Light* light : m_lights) invalidate(*light);
+        for (int c = 0; c < m_grid.columns(); ++c)
+            m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
+    for (Light* light : m_lights)
+        invalidate(*light);
     endFillTables();
     return result;
 }
 
 FillResult FillEngine::lightUnchFill(Light& light) {
     const int length = light.length();
-    if (length > FillFrame::kMaxLength) return FillResult::Failed;
+    if (length > FillFrame::kMaxLength)
+        return FillResult::Failed;
     const auto& cells = light.cells();
     std::uint8_t remembered[FillFrame::kMaxLength];
     std::uint8_t pattern[FillFrame::kMaxLength];
@@ -810,18 +905,22 @@ FillResult FillEngine::lightUnchFill(Light& light) {
         remembered[p] = cell.fixedLetter();
         const bool free = !otherLightOf(cell, &light) && !cell.shownText();
         pattern[p] = free ? kNoLetter : currentLetter(cell);
-        if (pattern[p] == kNotLetter) return FillResult::Failed;  // cannot match any word
+        if (pattern[p] == kNotLetter)
+            return FillResult::Failed;  // cannot match any word
     }
     FillCursor cursor;
-    if (!cursor.startPattern(*m_index, pattern, length)) return FillResult::Abandoned;
+    if (!cursor.startPattern(*m_index, pattern, length))
+        return FillResult::Abandoned;
 
     std::uint8_t word[FillFrame::kMaxLength];
     std::uint8_t kept[FillFrame::kMaxLength];
     bool haveKept = false;
     int keptDistance = 0;
     while (nextMatch(cursor, word, length)) {
-        if (isUsedOrKilled(light, word)) continue;
-        for (int p = 0; p < length; ++p) setFixed(*cells[p], word[p]);
+        if (isUsedOrKilled(light, word))
+            continue;
+        for (int p = 0; p < length; ++p)
+            setFixed(*cells[p], word[p]);
         light.setFillState(3);
         invalidate(light);
         const int distance = std::abs(m_unchCommonality - evaluate(light));
@@ -831,7 +930,8 @@ FillResult FillEngine::lightUnchFill(Light& light) {
             std::memcpy(kept, word, static_cast<size_t>(length));
         }
     }
-    if (!haveKept) return FillResult::Failed;
+    if (!haveKept)
+        return FillResult::Failed;
     light.setFillState(2);
     for (int p = 0; p < length; ++p) {
         setFixed(*cells[p], remembered[p]);
@@ -849,7 +949,8 @@ int FillEngine::oneShotFill(Light& light) {
     for (int r = 0; r < m_grid.rows(); ++r) {
         for (int c = 0; c < m_grid.columns(); ++c) {
             Cell& cell = m_grid.cellAt(r, c);
-            if (!cell.inAnyLight()) cell.setFilledLetter(kNoLetter);
+            if (!cell.inAnyLight())
+                cell.setFilledLetter(kNoLetter);
         }
     }
     collectLights();
@@ -865,7 +966,8 @@ int FillEngine::oneShotFill(Light& light) {
     for (int p = 0; usable && p < length; ++p) {
         const Cell& cell = *cells[p];
         current[p] = currentLetter(cell);
-        if (current[p] == kNotLetter) usable = false;
+        if (current[p] == kNotLetter)
+            usable = false;
         const Light* other = otherLightOf(cell, &light);
         const bool open = !cell.shownText() && (!other || other->fillState() == 3);
         pattern[p] = open ? kNoLetter : current[p];
@@ -873,7 +975,8 @@ int FillEngine::oneShotFill(Light& light) {
     }
     if (usable) {
         // Every letter fixed: any word of the length may be chosen.
-        if (!anyOpen) std::fill(pattern, pattern + length, kNoLetter);
+        if (!anyOpen)
+            std::fill(pattern, pattern + length, kNoLetter);
         FillCursor cursor;
         std::uint8_t first[FillFrame::kMaxLength];
         std::uint8_t word[FillFrame::kMaxLength];
@@ -893,7 +996,8 @@ int FillEngine::oneShotFill(Light& light) {
                 }
             }
             light.setFillState(2);
-            for (int p = 0; p < length; ++p) cells[p]->setFilledLetter(chosen[p]);
+            for (int p = 0; p < length; ++p)
+                cells[p]->setFilledLetter(chosen[p]);
             progress(nullptr, 0, kFillRedisplayOnly);
             result = 1;
         }

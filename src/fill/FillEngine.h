@@ -101,8 +101,8 @@ private:
     static bool nextMatch(FillCursor& cursor, std::uint8_t* out, int length);
 
     FillResult scoredSearch(FillFrame& frame, Light& light, FillCursor& cursor, int budget,
-                            int level, int nClosing, int nOpen, int lastOpen, bool triples,
-                            int q1, int q2, int q3);
+                            int level, int nClosing, int nOpen, int lastOpen, bool triples, int q1,
+                            int q2, int q3);
     void postCheck();
 
     Grid& m_grid;
@@ -115,16 +115,16 @@ private:
     std::unique_ptr<FillWordIndex> m_index;  // the words, read once per operation
 
     // Fill run state shared by every level of one operation.
-    int m_fillMode = 1;          // 1 automatic, -1 manual
-    int m_deferThreshold = -2;   // -2 automatic, 0 manual
+    int m_fillMode = 1;         // 1 automatic, -1 manual
+    int m_deferThreshold = -2;  // -2 automatic, 0 manual
     int m_normalCommonality = 40;
     int m_unchCommonality = 40;
     int m_startMode = 0;
     int m_firstWord = 0;
 
-    std::vector<Light*> m_lights;                       // slot order
-    std::vector<std::vector<Light*>> m_lightsByLength;  // same order, by length
-    std::vector<std::unique_ptr<FillFrame>> m_frames;   // by level
+    std::vector<Light*> m_lights;                        // slot order
+    std::vector<std::vector<Light*>> m_lightsByLength;   // same order, by length
+    std::vector<std::unique_ptr<FillFrame>> m_frames;    // by level
     std::vector<std::unique_ptr<FillCursor>> m_cursors;  // by level
 };
 

@@ -36,6 +36,16 @@ struct FillFrame {
     int scores[kSlotCount];
     // Priority of each open crossing with the candidate's letters placed.
     int crossingPriority[kMaxLength];
+    // Plausibility of each crossing with each letter in the shared cell, worked out once per
+    // call: a crossing's other cells do not change while this call runs (deeper calls put
+    // back what they change before they return).
+    int crossingScores[kMaxLength][256];
+    // Loaded slots 0..255 by distance from the commonality target, then slot number: the
+    // order in which the consistent choice takes them. Rebuilt when slots are loaded.
+    std::uint16_t order[kLoadedSlots];
+    int orderCount;
+    int orderPos;
+    bool orderStale;
     // The word last placed in the light (valid when hasWord).
     std::uint8_t lastWord[kMaxLength];
     bool hasWord;

@@ -25,9 +25,11 @@ std::string displayedWord(const Light& light, const Dictionary& dictionary) {
                 cell->fixedLetter() != kNoLetter ? cell->fixedLetter() : cell->filledLetter();
             word += letter < kNoLetter ? dictionary.displayChar(letter) : '.';
         }
-        if (word.size() >= kMaxCommittedLength) break;
+        if (word.size() >= kMaxCommittedLength)
+            break;
     }
-    if (word.size() > kMaxCommittedLength) word.resize(kMaxCommittedLength);
+    if (word.size() > kMaxCommittedLength)
+        word.resize(kMaxCommittedLength);
     return word;
 }
 
@@ -37,7 +39,8 @@ void commitLight(Light& light, const Dictionary& dictionary) {
 
 void clearFilledLetters(Grid& grid) {
     for (int r = 0; r < grid.rows(); ++r)
-        for (int c = 0; c < grid.columns(); ++c) grid.cellAt(r, c).setFilledLetter(kNoLetter);
+        for (int c = 0; c < grid.columns(); ++c)
+            grid.cellAt(r, c).setFilledLetter(kNoLetter);
 }
 
 }  // namespace
@@ -49,12 +52,14 @@ void undoFill(Grid& grid) {
 
 void commitFill(Grid& grid, const Dictionary& dictionary) {
     for (Light* light : grid.lights())
-        if (light->fillState() == 2) commitLight(*light, dictionary);
+        if (light->fillState() == 2)
+            commitLight(*light, dictionary);
     undoFill(grid);
 }
 
 void commitLightFill(Grid& grid, Light& light, const Dictionary& dictionary) {
-    if (light.fillState() == 2) commitLight(light, dictionary);
+    if (light.fillState() == 2)
+        commitLight(light, dictionary);
     grid.refresh();
 }
 
@@ -68,13 +73,15 @@ void undoLightFill(Grid& grid, Light& light) {
         }
     }
     if (cleared == 0)
-        for (Cell* cell : light.cells()) cell->setFilledLetter(kNoLetter);
+        for (Cell* cell : light.cells())
+            cell->setFilledLetter(kNoLetter);
     grid.refresh();
 }
 
 void clearLight(Grid& grid, Light& light) {
     light.clearText();
-    for (Cell* cell : light.cells()) cell->setFilledLetter(kNoLetter);
+    for (Cell* cell : light.cells())
+        cell->setFilledLetter(kNoLetter);
     grid.refresh();
 }
 

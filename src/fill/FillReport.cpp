@@ -20,7 +20,8 @@ std::string oddCellNote(const Light& light) {
     for (int p = 0; p < light.length(); ++p) {
         const auto& shown = light.cell(p).shownText();
         if (shown && shown->size() != 1)
-            return format(" [cell %ld has %ld characters]", p + 1, static_cast<long>(shown->size()));
+            return format(" [cell %ld has %ld characters]", p + 1,
+                          static_cast<long>(shown->size()));
     }
     return {};
 }
@@ -32,7 +33,8 @@ std::string failedLightDescription(const Light& light) {
 }
 
 std::string fillResultText(int result, const Light* failedLight, long seconds) {
-    if (result == 1) return format("Fill succeeded after %ld seconds", seconds);
+    if (result == 1)
+        return format("Fill succeeded after %ld seconds", seconds);
     if (result == 0) {
         const std::string at = failedLight ? " at " + failedLightDescription(*failedLight) : "";
         return "Fill failed" + at + format(" after %ld seconds", seconds);
@@ -41,9 +43,11 @@ std::string fillResultText(int result, const Light* failedLight, long seconds) {
 }
 
 std::string oneShotFailureText(int result, const Light& light, const std::string& dictionaryName) {
-    if (result == 2) return "Fill failed - dictionary " + dictionaryName + " invalid?";
+    if (result == 2)
+        return "Fill failed - dictionary " + dictionaryName + " invalid?";
     const std::string note = oddCellNote(light);
-    if (!note.empty()) return lightDescription(light) + note + " can't be filled";
+    if (!note.empty())
+        return lightDescription(light) + note + " can't be filled";
     return "No word in the dictionary will fit into " + lightDescription(light);
 }
 

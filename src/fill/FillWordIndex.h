@@ -1,10 +1,11 @@
 #pragma once
 // The fill's view of the dictionary's words: each word length the fill asks for is read
 // once from the dictionary (through an InputEngine, in stored order) into a flat table of
-// letter strings, with a list per (position, letter) of the words that have that letter
+// letter strings, with a bit set per (position, letter) of the words that have that letter
 // there. A FillCursor then enumerates the words that fit a pattern in stored order, as a
-// pattern cursor of the dictionary would, but without decoding every word of the length
-// again for every light tried: the search starts thousands of cursors per fill.
+// pattern cursor of the dictionary would, by and-ing those sets 64 words at a time,
+// instead of decoding every word of the length again for each of the thousands of lights
+// a search tries.
 
 #include <cstdint>
 #include <memory>
@@ -21,10 +22,12 @@ public:
         int length = 0;
         std::uint32_t count = 0;
         std::vector<std::uint8_t> letters;  // count x length letter indices, stored order
-        // Word numbers with letter c at position p, ascending: list (p * S + c) runs from
-        // starts[p * S + c] to starts[p * S + c + 1] in postings.
-        std::vector<std::uint32_t> starts;
-        std::vector<std::uint32_t> postings;
+        std::uint32_t chunks = 0;           // 64-bit words per bit set
+        // Bit w of set (p * S + c): word w has letter c at position p.
+        std::vector<std::uint64_t> sets;
+        const std::uint64_t* set(int position, int letter, int lettersInUse) const {
+            return sets.data() + (static_cast<size_t>(position) * lettersInUse + letter) * chunks;
+        }
     };
 
     // REQUIRES: dictionary outlives the index and does not change while it is used.
@@ -53,14 +56,14 @@ public:
     bool atEnd() const { return m_ended; }
 
 private:
+    std::uint64_t chunkBits(std::uint32_t chunk) const;
+
     const FillWordIndex::Words* m_words = nullptr;
     int m_length = 0;
-    std::uint8_t m_pattern[32] = {};
-    int m_fixed[32] = {};  // positions with a given letter, rarest first
-    int m_fixedCount = 0;
-    const std::uint32_t* m_list = nullptr;  // candidate word numbers, or null for all words
-    const std::uint32_t* m_listEnd = nullptr;
-    std::uint32_t m_next = 0;  // next word number (no list) or list position
+    const std::uint64_t* m_sets[32] = {};  // one per position with a given letter
+    int m_setCount = 0;
+    std::uint32_t m_chunk = 0;  // the 64 words under consideration
+    std::uint64_t m_bits = 0;   // those of them still to be delivered
     bool m_ended = true;
 };
 

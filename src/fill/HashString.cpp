@@ -9,7 +9,8 @@ namespace tessaran {
 HashString::HashString(std::string_view word, const Dictionary& dictionary) {
     for (const char ch : word) {
         const std::uint8_t letter = dictionary.letterOf(static_cast<unsigned char>(ch));
-        if (letter != lxd::kNoLetter) m_letters.push_back(letter);
+        if (letter != lxd::kNoLetter)
+            m_letters.push_back(letter);
     }
 }
 

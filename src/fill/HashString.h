@@ -23,7 +23,8 @@ public:
     // FNV-1a over the letter indices: cheap and well spread for short strings.
     static std::size_t hashOf(const std::uint8_t* letters, std::size_t length) {
         std::uint32_t h = 2166136261u;
-        for (std::size_t i = 0; i < length; ++i) h = (h ^ letters[i]) * 16777619u;
+        for (std::size_t i = 0; i < length; ++i)
+            h = (h ^ letters[i]) * 16777619u;
         return h;
     }
 

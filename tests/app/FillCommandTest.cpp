@@ -22,12 +22,10 @@ struct FillCommandFixture : ::testing::Test {
         writeFile(grid,
                   "[Tessaran 60]\r\n[Grid 3 3]\r\n[Light 0 0 3 0]\r\n[Light 0 2 3 2]\r\n"
                   "[Light 0 0 0 3]\r\n[Light 2 0 2 3]\r\n");
-        ASSERT_TRUE(buildDictionary(joinLines({"CAT", "COD", "TOE", "DYE", "DOG", "CUT"}),
-                                    dictionary));
+        ASSERT_TRUE(
+            buildDictionary(joinLines({"CAT", "COD", "TOE", "DYE", "DOG", "CUT"}), dictionary));
     }
-    int run(std::vector<std::string> args) {
-        return runGridsmith(args, out, err);
-    }
+    int run(std::vector<std::string> args) { return runGridsmith(args, out, err); }
 };
 
 TEST_F(FillCommandFixture, FillPrintsTheResultAndSavesOnlyACommittedFill) {
@@ -45,8 +43,8 @@ TEST_F(FillCommandFixture, FillPrintsTheResultAndSavesOnlyACommittedFill) {
 }
 
 TEST_F(FillCommandFixture, KilledWordsAndStartLightAreHonoured) {
-    EXPECT_EQ(run({"--fill", grid, "-o", output, "--dictionary", dictionary, "--commit",
-                   "--kill", "cat", "--start-light", "1d"}),
+    EXPECT_EQ(run({"--fill", grid, "-o", output, "--dictionary", dictionary, "--commit", "--kill",
+                   "cat", "--start-light", "1d"}),
               0);
     const std::string saved = readFile(output);
     EXPECT_EQ(saved.find("Text=CAT"), std::string::npos) << saved;

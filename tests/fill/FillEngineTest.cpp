@@ -89,7 +89,8 @@ TEST(FillEngine, FilledGridHoldsDistinctDictionaryWordsAndKeepsGivenLetters) {
         EXPECT_TRUE(seen.insert(word).second) << word << " used twice";
     }
     EXPECT_EQ(f.picture()[2][0], 'D');
-    for (const Light* light : f.grid.lights()) EXPECT_EQ(light->fillState(), 2);
+    for (const Light* light : f.grid.lights())
+        EXPECT_EQ(light->fillState(), 2);
 }
 
 TEST(FillEngine, KilledWordsAreNeverPlaced) {
@@ -133,11 +134,13 @@ TEST(FillEngine, AbandonKeepsTheLettersFilledSoFar) {
     const NormalFillOutcome outcome = f.fill();
     EXPECT_EQ(outcome.result, 2);
     int filled = 0;
-    for (const Light* light : f.grid.lights()) filled += light->fillState() == 2;
+    for (const Light* light : f.grid.lights())
+        filled += light->fillState() == 2;
     EXPECT_GE(filled, 1);
     int letters = 0;
     for (const std::string& row : f.picture())
-        for (char c : row) letters += c != '.' && c != '#';
+        for (char c : row)
+            letters += c != '.' && c != '#';
     EXPECT_GE(letters, 3);
 }
 
@@ -162,13 +165,14 @@ TEST(FillEngine, NewFillStartsFromScratchAndUncommittedLettersAreDropped) {
 TEST(FillEngine, ManualChoiceTakesTheOfferedWord) {
     struct ChoosingView : GridView {
         int choices = 0;
-        int fillChoose(int slotCount, int target, int* scores, const Light*, int,
-                       std::uint8_t*, const std::uint8_t*, int& chosen) override {
+        int fillChoose(int slotCount, int target, int* scores, const Light*, int, std::uint8_t*,
+                       const std::uint8_t*, int& chosen) override {
             ++choices;
             chosen = -1;
             for (int s = 0; s < slotCount; ++s)
                 if (scores[s] != kFillEmptySlot &&
-                    (chosen < 0 || std::abs(target - scores[s]) < std::abs(target - scores[chosen])))
+                    (chosen < 0 ||
+                     std::abs(target - scores[s]) < std::abs(target - scores[chosen])))
                     chosen = s;
             return 1;  // Next: take it and stay manual
         }
@@ -179,7 +183,8 @@ TEST(FillEngine, ManualChoiceTakesTheOfferedWord) {
     f.grid.setting(GridSetting::StartMode).setOverride(1);
     EXPECT_EQ(f.fill().result, 1);
     EXPECT_GE(view.choices, 1);
-    for (const std::string& word : f.words()) EXPECT_TRUE(isDictionaryWord(f.dictionary, word));
+    for (const std::string& word : f.words())
+        EXPECT_TRUE(isDictionaryWord(f.dictionary, word));
 
     // Without a window to choose in, a manual fill is abandoned.
     RingFill g;
@@ -200,8 +205,11 @@ TEST(UnchFill, ChangesOnlyUncheckedUnsetCells) {
     const auto after = f.picture();
     for (int r = 0; r < 3; ++r)
         for (int c = 0; c < 5; ++c)
-            if (f.grid.lightCount(f.at(r, c)) == 2) EXPECT_EQ(after[r][c], before[r][c]);
-    for (const std::string& word : f.words()) EXPECT_TRUE(isDictionaryWord(f.dictionary, word));
+            if (f.grid.lightCount(f.at(r, c)) == 2) {
+                EXPECT_EQ(after[r][c], before[r][c]);
+            }
+    for (const std::string& word : f.words())
+        EXPECT_TRUE(isDictionaryWord(f.dictionary, word));
 
     // Nothing provisional: nothing to do, and success.
     FillFixture g;
@@ -275,7 +283,8 @@ TEST(FillOperations, CommitAndUndoPerLightAndPerGrid) {
     EXPECT_TRUE(f.grid.lights()[1]->text());
     EXPECT_TRUE(f.grid.lights()[3]->text());
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c) EXPECT_EQ(f.at(r, c).filledLetter(), kNoLetter);
+        for (int c = 0; c < 3; ++c)
+            EXPECT_EQ(f.at(r, c).filledLetter(), kNoLetter);
 
     clearLight(f.grid, top);
     EXPECT_FALSE(top.text());
@@ -283,7 +292,8 @@ TEST(FillOperations, CommitAndUndoPerLightAndPerGrid) {
     RingFill g;
     ASSERT_EQ(g.fill().result, 1);
     undoFill(g.grid);
-    for (const Light* light : g.grid.lights()) EXPECT_EQ(light->fillState(), 3);
+    for (const Light* light : g.grid.lights())
+        EXPECT_EQ(light->fillState(), 3);
     EXPECT_EQ(g.picture(), (std::vector<std::string>{"...", ".#.", "..."}));
 }
 

@@ -24,7 +24,8 @@ struct ScriptedView : GridView {
     int progressCalls = 0;
     int abandonAfter = -1;  // answer 3 from this many placements on
     int fillProgress(const FillView*, const Light* light, int, int indicator) override {
-        if (indicator == INT_MIN || !light) return 0;
+        if (indicator == INT_MIN || !light)
+            return 0;
         ++progressCalls;
         return abandonAfter >= 0 && progressCalls > abandonAfter ? 3 : 0;
     }
@@ -53,15 +54,19 @@ struct FillFixture : GridFixture {
         for (int r = 0; r < height; ++r)
             for (int c = 0; c < width;) {
                 int end = c;
-                while (end < width && rows[r][end] == '.') ++end;
-                if (end - c >= 2) across(c, r, end - c);
+                while (end < width && rows[r][end] == '.')
+                    ++end;
+                if (end - c >= 2)
+                    across(c, r, end - c);
                 c = end == c ? c + 1 : end;
             }
         for (int c = 0; c < width; ++c)
             for (int r = 0; r < height;) {
                 int end = r;
-                while (end < height && rows[end][c] == '.') ++end;
-                if (end - r >= 2) down(c, r, end - r);
+                while (end < height && rows[end][c] == '.')
+                    ++end;
+                if (end - r >= 2)
+                    down(c, r, end - r);
                 r = end == r ? r + 1 : end;
             }
         grid.refresh();
@@ -87,7 +92,8 @@ struct FillFixture : GridFixture {
     }
     std::vector<std::string> words() const {
         std::vector<std::string> all;
-        for (const Light* light : grid.lights()) all.push_back(word(*light));
+        for (const Light* light : grid.lights())
+            all.push_back(word(*light));
         return all;
     }
     // Every grid letter as rows of text ("#" for a cell in no light).
@@ -117,13 +123,16 @@ inline bool isDictionaryWord(Dictionary& dictionary, const std::string& word) {
     std::vector<lxd::LetterIndex> pattern;
     for (unsigned char c : word) {
         const lxd::LetterIndex letter = dictionary.letterOf(c);
-        if (letter == lxd::kNoLetter) return false;
+        if (letter == lxd::kNoLetter)
+            return false;
         pattern.push_back(letter);
     }
     InputEngine cursor(dictionary);
-    if (!cursor.startPattern(pattern.data(), static_cast<int>(pattern.size()))) return false;
+    if (!cursor.startPattern(pattern.data(), static_cast<int>(pattern.size())))
+        return false;
     const lxd::LetterIndex* match = cursor.nextByPattern();
-    while (!match) match = cursor.nextByPattern();
+    while (!match)
+        match = cursor.nextByPattern();
     return match[0] != lxd::kNoLetter;
 }
 

@@ -26,20 +26,23 @@ protected:
         s_scratch = new ScratchFolder;
         s_dictionary = new Dictionary;
         std::ifstream in(kWordList, std::ios::binary);
-        if (!in) return;
+        if (!in)
+            return;
         std::ostringstream text;
         text << in.rdbuf();
         BuildOptions options;
         options.sort = true;
         const std::string path = s_scratch->file("words.lxd");
-        if (buildDictionary(text.str(), path, options)) s_dictionary->open(path);
+        if (buildDictionary(text.str(), path, options))
+            s_dictionary->open(path);
     }
     static void TearDownTestSuite() {
         delete s_dictionary;
         delete s_scratch;
     }
     void SetUp() override {
-        if (!s_dictionary->isValid()) GTEST_SKIP() << "no word list at " << kWordList;
+        if (!s_dictionary->isValid())
+            GTEST_SKIP() << "no word list at " << kWordList;
         m_fixture.grid.setting(GridSetting::Symmetry).setDefault(0);
     }
 
@@ -77,8 +80,9 @@ protected:
     std::string word(const Light& light) {
         std::string text;
         for (const Cell* cell : light.cells())
-            text += cell->shownText() ? *cell->shownText()
-                                      : std::string(1, s_dictionary->displayChar(cell->filledLetter()));
+            text += cell->shownText()
+                        ? *cell->shownText()
+                        : std::string(1, s_dictionary->displayChar(cell->filledLetter()));
         return text;
     }
     // Every light a dictionary word and no word in two lights.
@@ -97,13 +101,14 @@ protected:
 };
 
 TEST_F(RealGridFill, BenchmarkGridsFillWithDistinctDictionaryWords) {
-    for (const char* name : {"open5.tgr", "british13.tgr", "british15.tgr", "barred12.tgr",
-                             "american15.tgr"}) {
+    for (const char* name :
+         {"open5.tgr", "british13.tgr", "british15.tgr", "barred12.tgr", "american15.tgr"}) {
         SCOPED_TRACE(name);
         load(name);
         const NormalFillOutcome outcome = fill();
         ASSERT_EQ(outcome.result, 1);
-        for (const Light* light : m_fixture.grid.lights()) EXPECT_EQ(light->fillState(), 2);
+        for (const Light* light : m_fixture.grid.lights())
+            EXPECT_EQ(light->fillState(), 2);
         expectSoundFill();
     }
 }
@@ -112,8 +117,10 @@ TEST_F(RealGridFill, GivenLettersStayAndKilledWordsStayOut) {
     Grid& grid = load("british13.tgr");
     ASSERT_EQ(fill().result, 1);
     std::vector<std::string> killed;
-    for (int i : {0, 5, 11}) killed.push_back(word(*grid.lights()[i]));
-    for (const std::string& w : killed) m_fixture.killList.add(w);
+    for (int i : {0, 5, 11})
+        killed.push_back(word(*grid.lights()[i]));
+    for (const std::string& w : killed)
+        m_fixture.killList.add(w);
     grid.cellAt(0, 0).setText("S");
     grid.cellAt(6, 3).setText("E");
     grid.refresh();
@@ -123,7 +130,8 @@ TEST_F(RealGridFill, GivenLettersStayAndKilledWordsStayOut) {
     EXPECT_EQ(picture()[0][0], 'S');
     EXPECT_EQ(picture()[6][3], 'E');
     for (const Light* light : grid.lights())
-        for (const std::string& w : killed) EXPECT_NE(word(*light), w);
+        for (const std::string& w : killed)
+            EXPECT_NE(word(*light), w);
 }
 
 TEST_F(RealGridFill, SameSettingsAndSeedGiveTheSameFill) {
@@ -159,8 +167,9 @@ TEST_F(RealGridFill, UnchFillKeepsCheckedAndGivenLetters) {
     int changed = 0;
     for (int r = 0; r < grid.rows(); ++r)
         for (int c = 0; c < grid.columns(); ++c) {
-            if (grid.lightCount(grid.cellAt(r, c)) == 2)
+            if (grid.lightCount(grid.cellAt(r, c)) == 2) {
                 EXPECT_EQ(after[r][c], before[r][c]) << r << "," << c;
+            }
             changed += after[r][c] != before[r][c];
         }
     EXPECT_GT(changed, 0);
@@ -188,15 +197,18 @@ TEST_F(RealGridFill, WordIndexEnumeratesLikeTheDictionaryCursor) {
             ASSERT_TRUE(cursor.startPattern(pattern.data(), length));
             for (;;) {
                 const lxd::LetterIndex* w = cursor.nextByPattern();
-                if (!w) continue;
-                if (w[0] == lxd::kNoLetter) break;
+                if (!w)
+                    continue;
+                if (w[0] == lxd::kNoLetter)
+                    break;
                 expected.emplace_back(w, w + length);
             }
             std::vector<std::string> actual;
             FillCursor fast;
             ASSERT_TRUE(fast.startPattern(index, pattern.data(), length));
             std::uint8_t out[32];
-            while (fast.next(out)) actual.emplace_back(out, out + length);
+            while (fast.next(out))
+                actual.emplace_back(out, out + length);
             ASSERT_EQ(actual, expected) << "length " << length << " trial " << trial;
         }
     }
