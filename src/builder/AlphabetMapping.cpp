@@ -6,7 +6,8 @@
 namespace tessaran {
 
 void AlphabetMapping::reset() {
-    for (int i = 0; i < 256; ++i) m_table[i] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 256; ++i)
+        m_table[i] = static_cast<std::uint8_t>(i);
 }
 
 MappingReadResult AlphabetMapping::read(std::istream& in) {
@@ -17,8 +18,10 @@ MappingReadResult AlphabetMapping::read(std::istream& in) {
         ++lineNumber;
         // A file written with CR LF line ends reads as it would in text mode; a carriage
         // return can never be a letter, so "X=\r" and "X=" mean the same anyway.
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if ((line.size() != 2 && line.size() != 3) || line[1] != '=') return {false, lineNumber};
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if ((line.size() != 2 && line.size() != 3) || line[1] != '=')
+            return {false, lineNumber};
         const auto from = static_cast<std::uint8_t>(line[0]);
         m_table[from] = line.size() == 3 ? static_cast<std::uint8_t>(line[2]) : 0;
     }
@@ -27,7 +30,8 @@ MappingReadResult AlphabetMapping::read(std::istream& in) {
 
 MappingReadResult AlphabetMapping::readFile(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
-    if (!in) return {false, 0};
+    if (!in)
+        return {false, 0};
     return read(in);
 }
 
@@ -38,7 +42,8 @@ std::array<std::uint8_t, 256> AlphabetMapping::resolve() const {
         int value = start;
         while (value != 0 && !visited[value]) {
             visited[value] = true;
-            if (m_table[value] == value) break;
+            if (m_table[value] == value)
+                break;
             value = m_table[value];
         }
         canonical[start] = static_cast<std::uint8_t>(value);
@@ -47,12 +52,15 @@ std::array<std::uint8_t, 256> AlphabetMapping::resolve() const {
     // them is no letter either, or it would count towards a word's length without a
     // letter index to store.
     for (std::uint8_t& value : canonical)
-        if (value == 10 || value == 13) value = 0;
+        if (value == 10 || value == 13)
+            value = 0;
+    canonical[10] = canonical[13] = 0;
     return canonical;
 }
 
 std::string mappingErrorText(const MappingReadResult& result) {
-    if (result.line == 0) return kMappingOpenFailedText;
+    if (result.line == 0)
+        return kMappingOpenFailedText;
     return kMappingLineErrorText + std::to_string(result.line);
 }
 

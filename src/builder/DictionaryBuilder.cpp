@@ -37,7 +37,8 @@ bool buildHuffmanCode(const std::array<std::uint64_t, 256>& frequency,
     };
     std::vector<Node> nodes;
     for (int c = 0; c < 256; ++c)
-        if (frequency[c] != 0) nodes.push_back(Node{frequency[c], {c}});
+        if (frequency[c] != 0)
+            nodes.push_back(Node{frequency[c], {c}});
     codes.fill(Code{});
     bool fits = true;
     while (nodes.size() > 1) {
@@ -60,17 +61,18 @@ bool buildHuffmanCode(const std::array<std::uint64_t, 256>& frequency,
         kept.leaves.insert(kept.leaves.end(), last.leaves.begin(), last.leaves.end());
     }
     // A lone byte value (impossible with the end code always present) still gets a code.
-    if (nodes.size() == 1 && nodes[0].leaves.size() == 1) codes[nodes[0].leaves[0]].length = 1;
+    if (nodes.size() == 1 && nodes[0].leaves.size() == 1)
+        codes[nodes[0].leaves[0]].length = 1;
     return fits;
 }
 
 // The score of one cell of a count table: log2(count * nonzero / sum), rounded, or -128
 // for a count of 0.
 std::int8_t score(std::uint64_t count, std::uint64_t nonZero, std::uint64_t sum) {
-    if (count == 0 || sum == 0) return lxd::kNeverScore;
-    const double value =
-        std::round(std::log2(static_cast<double>(count) * static_cast<double>(nonZero) /
-                             static_cast<double>(sum)));
+    if (count == 0 || sum == 0)
+        return lxd::kNeverScore;
+    const double value = std::round(std::log2(
+        static_cast<double>(count) * static_cast<double>(nonZero) / static_cast<double>(sum)));
     return static_cast<std::int8_t>(std::clamp(value, -127.0, 127.0));
 }
 
@@ -103,13 +105,15 @@ public:
 
     void put(const Code& code) {
         for (int bit = code.length - 1; bit >= 0; --bit) {
-            if (m_count == 16) flushUnit();
+            if (m_count == 16)
+                flushUnit();
             m_held |= ((code.bits >> bit) & 1u) << m_count;
             ++m_count;
         }
     }
     void finish() {
-        if (m_count > 0) flushUnit();
+        if (m_count > 0)
+            flushUnit();
     }
 
 private:
@@ -137,8 +141,8 @@ public:
           m_outputName(outputName),
           m_canonical(mapping.resolve()) {
         m_minLength = std::max(options.minLength, 1);
-        m_maxLength = options.maxLength >= lxd::kMaxSlotCount ? lxd::kMaxWordLetters
-                                                               : options.maxLength;
+        m_maxLength =
+            options.maxLength >= lxd::kMaxSlotCount ? lxd::kMaxWordLetters : options.maxLength;
         m_maxLength = std::max(m_maxLength, m_minLength);
     }
 
@@ -147,9 +151,11 @@ public:
 private:
     // The letter count of a line, or -1 when the line is not accepted.
     int acceptedLength(const WordListReader::Line& line) const {
-        if (!line.usable) return -1;
+        if (!line.usable)
+            return -1;
         int letters = 0;
-        for (unsigned char c : line.text) letters += m_canonical[c] != 0;
+        for (unsigned char c : line.text)
+            letters += m_canonical[c] != 0;
         return letters >= m_minLength && letters <= m_maxLength ? letters : -1;
     }
     bool fail(const char* format, std::string_view argument = {}) {
@@ -203,10 +209,12 @@ private:
 
 bool BuildRun::run(const DictionaryBuilder::OutputOpener& openOutput) {
     m_monitor.message(buildtext::kCalibrating, {});
-    if (!calibrate()) return false;
+    if (!calibrate())
+        return false;
     m_storing = !buildHuffmanCode(m_frequency, m_codes);
     if (m_storing) {
-        for (int c = 0; c < 256; ++c) m_codes[c] = Code{static_cast<std::uint32_t>(c), 8};
+        for (int c = 0; c < 256; ++c)
+            m_codes[c] = Code{static_cast<std::uint32_t>(c), 8};
     }
     if (std::all_of(m_frequency.begin(), m_frequency.end(),
                     [](std::uint64_t count) { return count == 0; }))
@@ -222,36 +230,44 @@ bool BuildRun::run(const DictionaryBuilder::OutputOpener& openOutput) {
         return fail(buildtext::kNoMemory);
     }
     m_monitor.message(m_storing ? buildtext::kStoring : buildtext::kCompressing, {});
-    if (!analyse()) return false;
+    if (!analyse())
+        return false;
     m_monitor.message(buildtext::kFrequencyDone, {});
 
     double total = 0;
-    for (std::uint64_t count : m_letterTotals) total += static_cast<double>(count);
+    for (std::uint64_t count : m_letterTotals)
+        total += static_cast<double>(count);
     m_norm = total / m_lettersInUse * 1.4142135623730951;
     m_ceiling = std::pow(2.0, m_options.commonality);
 
     std::ostream* out = openOutput();
-    if (!out || !*out) return fail(buildtext::kOutputOpenFailed, m_outputName);
+    if (!out || !*out)
+        return fail(buildtext::kOutputOpenFailed, m_outputName);
     const std::vector<char> head = header();
     out->write(head.data(), static_cast<std::streamsize>(head.size()));
     std::uint64_t position = head.size();
     for (int length = 1; length < m_slotCount && *out; ++length) {
         m_blockOffsets[length] = static_cast<std::uint32_t>(position);
-        if (m_wordCounts[length] == 0) continue;
+        if (m_wordCounts[length] == 0)
+            continue;
         std::uint64_t written = 0;
-        if (!writeBlock(length, *out, written)) return false;
+        if (!writeBlock(length, *out, written))
+            return false;
         position += written;
-        if (*out) m_monitor.message(buildtext::kLengthDone, std::to_string(length));
+        if (*out)
+            m_monitor.message(buildtext::kLengthDone, std::to_string(length));
     }
     if (*out) {
         std::vector<char> front(lxd::kMagic, lxd::kMagic + 4);
         putU16(front, static_cast<std::uint32_t>(m_slotCount));
-        for (int l = 0; l < m_slotCount; ++l) putU32(front, m_blockOffsets[l]);
+        for (int l = 0; l < m_slotCount; ++l)
+            putU32(front, m_blockOffsets[l]);
         out->seekp(0);
         out->write(front.data(), static_cast<std::streamsize>(front.size()));
         out->flush();
     }
-    if (!*out) return fail(buildtext::kWriteFailed, m_outputName);
+    if (!*out)
+        return fail(buildtext::kWriteFailed, m_outputName);
     return true;
 }
 
@@ -261,10 +277,12 @@ bool BuildRun::calibrate() {
     long lines = 0;
     while (m_reader.next(line)) {
         if (acceptedLength(line) >= 0) {
-            for (unsigned char c : line.text) ++m_frequency[c];
+            for (unsigned char c : line.text)
+                ++m_frequency[c];
             ++m_frequency[lxd::kEndByte];
         }
-        if (!cyclingProgress(++lines)) return fail(buildtext::kAbandoned);
+        if (!cyclingProgress(++lines))
+            return fail(buildtext::kAbandoned);
     }
     return true;
 }
@@ -273,23 +291,28 @@ bool BuildRun::calibrate() {
 // that never occur follow; every other letter shares its canonical letter's index.
 void BuildRun::numberLetters() {
     std::array<std::uint64_t, 256> sums{};
-    for (int c = 0; c < 256; ++c) sums[m_canonical[c]] += m_frequency[c];
+    for (int c = 0; c < 256; ++c)
+        sums[m_canonical[c]] += m_frequency[c];
     std::array<int, 256> index;
     index.fill(-1);
     int next = 0;
     for (int pass = 0; pass < 2; ++pass) {
         for (int c = 1; c < 256; ++c) {
-            if (m_canonical[c] != c || (sums[c] != 0) != (pass == 0)) continue;
+            if (m_canonical[c] != c || (sums[c] != 0) != (pass == 0))
+                continue;
             index[c] = next++;
         }
-        if (pass == 0) m_lettersInUse = next;
+        if (pass == 0)
+            m_lettersInUse = next;
     }
     m_alphabetSize = next;
-    for (int c = 0; c < 256; ++c) m_letter[c] = m_canonical[c] == 0 ? -1 : index[m_canonical[c]];
+    for (int c = 0; c < 256; ++c)
+        m_letter[c] = m_canonical[c] == 0 ? -1 : index[m_canonical[c]];
 }
 
 bool BuildRun::analyse() {
-    if (!m_reader.rewind()) return fail(buildtext::kInputOpenFailed, m_inputName);
+    if (!m_reader.rewind())
+        return fail(buildtext::kInputOpenFailed, m_inputName);
     const std::size_t s = static_cast<std::size_t>(m_lettersInUse);
     WordListReader::Line line;
     long lines = 0;
@@ -299,7 +322,8 @@ bool BuildRun::analyse() {
         if (length >= 0) {
             int p = 0;
             for (unsigned char c : line.text)
-                if (m_letter[c] >= 0) word[p++] = m_letter[c];
+                if (m_letter[c] >= 0)
+                    word[p++] = m_letter[c];
             for (p = 0; p < length; ++p) {
                 ++m_positional[(length * lxd::kMaxSlotCount + p) * s + word[p]];
                 ++m_letterTotals[word[p]];
@@ -316,7 +340,8 @@ bool BuildRun::analyse() {
             m_slotCount = std::max(m_slotCount, length + 1);
             ++m_wordCounts[length];
         }
-        if (!cyclingProgress(++lines)) return fail(buildtext::kAbandoned);
+        if (!cyclingProgress(++lines))
+            return fail(buildtext::kAbandoned);
     }
     m_totalLines = lines;
     return true;
@@ -328,11 +353,13 @@ std::vector<char> BuildRun::header() const {
     std::vector<char> out(lxd::kUnfinishedMagic, lxd::kUnfinishedMagic + 4);
     out.reserve(lxd::headerSize(n, m_lettersInUse));
     putU16(out, static_cast<std::uint32_t>(n));
-    for (int l = 0; l < n; ++l) putU32(out, 0);  // block offsets, known only at the end
-    for (int l = 0; l < n; ++l) putU32(out, m_wordCounts[l]);
+    for (int l = 0; l < n; ++l)
+        putU32(out, 0);  // block offsets, known only at the end
+    for (int l = 0; l < n; ++l)
+        putU32(out, m_wordCounts[l]);
     std::array<char, lxd::kDescriptionSize> description{};
-    const std::size_t kept = std::min<std::size_t>(m_options.description.size(),
-                                                   lxd::kDescriptionSize - 1);
+    const std::size_t kept =
+        std::min<std::size_t>(m_options.description.size(), lxd::kDescriptionSize - 1);
     std::copy_n(m_options.description.begin(), kept, description.begin());
     out.insert(out.end(), description.begin(), description.end());
     putU16(out, static_cast<std::uint32_t>(m_lettersInUse));
@@ -347,31 +374,39 @@ std::vector<char> BuildRun::header() const {
     for (int l = 1; l < n; ++l)
         for (int p = 0; p < l; ++p)
             scoreTable(&m_positional[(l * lxd::kMaxSlotCount + p) * s], s, out);
-    for (int k = 0; k < lxd::kPairClassCount; ++k) scoreTable(&m_pairs[k * s * s], s * s, out);
+    for (int k = 0; k < lxd::kPairClassCount; ++k)
+        scoreTable(&m_pairs[k * s * s], s * s, out);
     putU16(out, static_cast<std::uint32_t>(lxd::maskMatrixCount(n)));
     for (int l = 2; l < n; ++l)
-        for (std::size_t i = 0; i < s * s; ++i) putU32(out, m_masks[l * s * s + i]);
+        for (std::size_t i = 0; i < s * s; ++i)
+            putU32(out, m_masks[l * s * s + i]);
     return out;
 }
 
 bool BuildRun::writeBlock(int length, std::ostream& out, std::uint64_t& written) {
-    if (!m_reader.rewind()) return fail(buildtext::kInputOpenFailed, m_inputName);
+    if (!m_reader.rewind())
+        return fail(buildtext::kInputOpenFailed, m_inputName);
     std::vector<char> bytes;
     BitWriter bits(bytes);
     const auto emit = [&](std::string_view text) {
-        for (unsigned char c : text) bits.put(m_codes[c]);
+        for (unsigned char c : text)
+            bits.put(m_codes[c]);
         bits.put(m_codes[lxd::kEndByte]);
     };
     if (m_options.sort) {
         std::vector<std::string> sorted;
-        if (!sortedLines(length, sorted)) return false;
-        for (const std::string& text : sorted) emit(text);
+        if (!sortedLines(length, sorted))
+            return false;
+        for (const std::string& text : sorted)
+            emit(text);
     } else {
         WordListReader::Line line;
         long lines = 0;
         while (m_reader.next(line)) {
-            if (acceptedLength(line) == length) emit(line.text);
-            if (!writingProgress(++lines)) return fail(buildtext::kAbandoned);
+            if (acceptedLength(line) == length)
+                emit(line.text);
+            if (!writingProgress(++lines))
+                return fail(buildtext::kAbandoned);
         }
     }
     bits.put(m_codes[lxd::kEndByte]);  // the empty word that ends the block
@@ -393,16 +428,19 @@ bool BuildRun::sortedLines(int length, std::vector<std::string>& sorted) {
             if (acceptedLength(line) == length) {
                 std::string letters;
                 for (unsigned char c : line.text)
-                    if (m_letter[c] >= 0) letters.push_back(static_cast<char>(m_letter[c]));
+                    if (m_letter[c] >= 0)
+                        letters.push_back(static_cast<char>(m_letter[c]));
                 if (seen.insert(std::move(letters)).second)
                     entries.emplace_back(commonalityKey(line.text), std::string(line.text));
             }
-            if (!writingProgress(++lines)) return fail(buildtext::kAbandoned);
+            if (!writingProgress(++lines))
+                return fail(buildtext::kAbandoned);
         }
         std::stable_sort(entries.begin(), entries.end(),
                          [](const auto& a, const auto& b) { return a.first > b.first; });
         sorted.reserve(entries.size());
-        for (auto& entry : entries) sorted.push_back(std::move(entry.second));
+        for (auto& entry : entries)
+            sorted.push_back(std::move(entry.second));
     } catch (const std::bad_alloc&) {
         return fail(buildtext::kSortNoMemory, std::to_string(length));
     }
@@ -415,7 +453,8 @@ bool BuildRun::sortedLines(int length, std::vector<std::string>& sorted) {
 double BuildRun::commonalityKey(std::string_view text) const {
     double product = 1;
     for (unsigned char c : text)
-        if (m_letter[c] >= 0) product *= static_cast<double>(m_letterTotals[m_letter[c]]) / m_norm;
+        if (m_letter[c] >= 0)
+            product *= static_cast<double>(m_letterTotals[m_letter[c]]) / m_norm;
     return product > m_ceiling ? m_ceiling / product : product;
 }
 

@@ -67,7 +67,7 @@ public:
 
 private:
     DictionaryMaintainer& m_monitor;
-    const AlphabetMapping& m_mapping;
+    AlphabetMapping m_mapping;
     BuildOptions m_options;
 };
 

@@ -33,7 +33,8 @@ public:
     static std::string formatText(std::string_view format, std::string_view argument) {
         std::string text(format);
         const std::size_t at = text.find("%s");
-        if (at != std::string::npos) text.replace(at, 2, argument);
+        if (at != std::string::npos)
+            text.replace(at, 2, argument);
         return text;
     }
 };

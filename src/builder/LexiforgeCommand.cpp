@@ -17,9 +17,9 @@ namespace tessaran {
 namespace {
 
 const std::vector<OptionSpec> kOptions = {
-    {"input", 'i', true},    {"output", 'o', true}, {"map", 'm', true},
-    {"description", 'd', true}, {"min", 0, true},   {"max", 0, true},
-    {"sort", 0, false},      {"no-sort", 0, false}, {"commonality", 'c', true},
+    {"input", 'i', true},       {"output", 'o', true}, {"map", 'm', true},
+    {"description", 'd', true}, {"min", 0, true},      {"max", 0, true},
+    {"sort", 0, false},         {"no-sort", 0, false}, {"commonality", 'c', true},
     {"help", 'h', false},
 };
 
@@ -61,7 +61,8 @@ public:
         m_err << formatText(format, argument) << std::flush;
     }
     void clearProgress() {
-        if (m_shown >= 0) m_err << "\r      \r";
+        if (m_shown >= 0)
+            m_err << "\r      \r";
         m_shown = -1;
     }
 
@@ -76,7 +77,8 @@ std::optional<int> parseInteger(const std::string& text) {
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [stop, code] = std::from_chars(text.data(), end, value);
-    if (code != std::errc() || stop != end || text.empty()) return std::nullopt;
+    if (code != std::errc() || stop != end || text.empty())
+        return std::nullopt;
     return value;
 }
 
@@ -113,15 +115,16 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     }
 
     BuildOptions options;
-    const std::pair<const char*, int*> numbers[] = {
-        {"min", &options.minLength}, {"max", &options.maxLength},
-        {"commonality", &options.commonality}};
+    const std::pair<const char*, int*> numbers[] = {{"min", &options.minLength},
+                                                    {"max", &options.maxLength},
+                                                    {"commonality", &options.commonality}};
     for (const auto& [name, target] : numbers) {
-        if (!command.has(name)) continue;
+        if (!command.has(name))
+            continue;
         const std::optional<int> value = parseInteger(command.value(name));
         if (!value) {
-            err << "lexiforge: --" << name << " needs a whole number, not \""
-                << command.value(name) << "\"\n";
+            err << "lexiforge: --" << name << " needs a whole number, not \"" << command.value(name)
+                << "\"\n";
             return 2;
         }
         *target = *value;
@@ -130,8 +133,7 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     options.commonality = std::clamp(options.commonality, -20, 20);
     for (int* length : {&options.minLength, &options.maxLength})
         *length = *length >= 32 ? 31 : std::max(*length, 1);
-    const std::optional<std::string> description =
-        latin1FromUtf8(command.value("description"));
+    const std::optional<std::string> description = latin1FromUtf8(command.value("description"));
     if (!description) {
         err << "lexiforge: the description must be UTF-8 text in the Latin-1 range\n";
         return 2;
@@ -144,9 +146,9 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     }
 
     std::string output = command.value("output");
-    if (output.empty()) output = std::filesystem::path(input).replace_extension(".lxd").string();
-    const std::string map =
-        command.value("map", (programDirectory() / "default.lxm").string());
+    if (output.empty())
+        output = std::filesystem::path(input).replace_extension(".lxd").string();
+    const std::string map = command.value("map", (programDirectory() / "default.lxm").string());
 
     AlphabetMapping mapping;
     const MappingReadResult mapped = mapping.readFile(map);

@@ -8,11 +8,13 @@ namespace tessaran {
 WordListReader::WordListReader(std::istream& in) : m_in(in), m_buffer(64 * 1024) {}
 
 bool WordListReader::fill() {
-    if (m_eof) return false;
+    if (m_eof)
+        return false;
     m_in.read(m_buffer.data(), static_cast<std::streamsize>(m_buffer.size()));
     m_pos = 0;
     m_end = static_cast<std::size_t>(m_in.gcount());
-    if (m_end == 0) m_eof = true;
+    if (m_end == 0)
+        m_eof = true;
     return m_end != 0;
 }
 
@@ -22,7 +24,8 @@ bool WordListReader::next(Line& line) {
     bool hasNul = false;
     bool any = false;
     for (;;) {
-        if (m_pos == m_end && !fill()) break;
+        if (m_pos == m_end && !fill())
+            break;
         any = true;
         const char* start = m_buffer.data() + m_pos;
         const char* stop = m_buffer.data() + m_end;
@@ -44,8 +47,10 @@ bool WordListReader::next(Line& line) {
             break;
         }
     }
-    if (!any) return false;
-    if (!tooLong && length > 0 && m_line[length - 1] == '\r') --length;
+    if (!any)
+        return false;
+    if (!tooLong && length > 0 && m_line[length - 1] == '\r')
+        --length;
     const bool usable = !tooLong && !hasNul && length <= kMaxLineBytes;
     line.usable = usable;
     line.text = usable ? std::string_view(m_line.data(), length) : std::string_view();

@@ -57,15 +57,20 @@ constexpr int positionalVectorIndex(int length, int position) {
     return length * (length - 1) / 2 + position;
 }
 
-constexpr int positionalVectorCount(int slotCount) { return slotCount * (slotCount - 1) / 2; }
-constexpr int maskMatrixCount(int slotCount) { return slotCount - 2; }
+constexpr int positionalVectorCount(int slotCount) {
+    return slotCount * (slotCount - 1) / 2;
+}
+constexpr int maskMatrixCount(int slotCount) {
+    return slotCount - 2;
+}
 
 // Pair class 0..4 of the adjacent pair (position, position + 1) in a word of `length`
 // letters: the first, second and middle pairs are 0, 1 and 2, the last two are 3 and 4.
 constexpr int pairClass(int length, int position) {
     const int half = length / 2 < 2 ? length / 2 : 2;
     const int tail = length - half - 1 > half ? length - half - 1 : half;
-    if (position >= tail) return position - length + 6;
+    if (position >= tail)
+        return position - length + 6;
     return position < half ? position : half;
 }
 
@@ -73,9 +78,11 @@ constexpr int pairClass(int length, int position) {
 // `length` letters, first < second; -1 when the pair has no slot. Adjacent pairs take
 // bits 0..length-2, then the other pairs by first and then second position, up to bit 31.
 constexpr int maskBit(int length, int first, int second) {
-    if (second == first + 1) return first;
+    if (second == first + 1)
+        return first;
     int bit = length - 1;
-    for (int i = 0; i < first; ++i) bit += length - i - 2 > 0 ? length - i - 2 : 0;
+    for (int i = 0; i < first; ++i)
+        bit += length - i - 2 > 0 ? length - i - 2 : 0;
     bit += second - first - 2;
     return bit < kMaskBits ? bit : -1;
 }

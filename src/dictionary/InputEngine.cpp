@@ -14,7 +14,9 @@ InputEngine::InputEngine(Dictionary& dictionary, WordFilter* filter)
     m_dictionary.attach(this);
 }
 
-InputEngine::~InputEngine() { m_dictionary.detach(this); }
+InputEngine::~InputEngine() {
+    m_dictionary.detach(this);
+}
 
 bool InputEngine::start(int length) {
     releaseHandle();
@@ -28,11 +30,13 @@ bool InputEngine::start(int length) {
     m_pattern[std::clamp(length, 0, lxd::kMaxSlotCount)] = lxd::kNoLetter;
 
     const Dictionary& dictionary = m_dictionary;
-    if (!dictionary.isValid() || length < 1 || length >= dictionary.slotCount()) return false;
+    if (!dictionary.isValid() || length < 1 || length >= dictionary.slotCount())
+        return false;
     m_generation = dictionary.m_generation;
     m_filePos = dictionary.blockStart(length);
     m_blockEnd = dictionary.blockEnd(length);
-    if (m_blockEnd <= m_filePos) return false;  // no words of this length
+    if (m_blockEnd <= m_filePos)
+        return false;  // no words of this length
     m_exhausted = false;
     if (!refill()) {
         finish();
@@ -51,32 +55,41 @@ bool InputEngine::startPattern(const lxd::LetterIndex* pattern, int length) {
 }
 
 const lxd::LetterIndex* InputEngine::nextByPattern() {
-    if (m_exhausted || stale()) return finish();
+    if (m_exhausted || stale())
+        return finish();
     for (int i = 0; i < kWordBudget; ++i) {
         bool matched = false;
-        if (decodeWord(false, matched) == Decode::End) return finish();
-        if (matched) return m_letters.data();
+        if (decodeWord(false, matched) == Decode::End)
+            return finish();
+        if (matched)
+            return m_letters.data();
     }
     return nullptr;
 }
 
 const lxd::LetterIndex* InputEngine::nextByPatternWhole() {
-    if (m_exhausted || stale()) return finish();
+    if (m_exhausted || stale())
+        return finish();
     for (int i = 0; i < kWordBudget; ++i) {
         bool matched = false;
-        if (decodeWord(true, matched) == Decode::End) return finish();
-        if (matchesBackwards()) return m_letters.data();
+        if (decodeWord(true, matched) == Decode::End)
+            return finish();
+        if (matchesBackwards())
+            return m_letters.data();
     }
     return nullptr;
 }
 
 const lxd::LetterIndex* InputEngine::nextByFilter() {
-    if (m_exhausted || stale()) return finish();
+    if (m_exhausted || stale())
+        return finish();
     for (int i = 0; i < kWordBudget; ++i) {
         bool matched = false;
-        if (decodeWord(true, matched) == Decode::End) return finish();
+        if (decodeWord(true, matched) == Decode::End)
+            return finish();
         ++m_wordsExamined;
-        if (!m_filter || m_filter->matches(m_letters.data())) return m_letters.data();
+        if (!m_filter || m_filter->matches(m_letters.data()))
+            return m_letters.data();
     }
     return nullptr;
 }
@@ -90,7 +103,8 @@ const lxd::LetterIndex* InputEngine::finish() {
 
 bool InputEngine::matchesBackwards() const {
     for (int p = m_length - 1; p >= 0; --p)
-        if (m_pattern[p] != lxd::kAnyLetter && m_pattern[p] != m_letters[p]) return false;
+        if (m_pattern[p] != lxd::kAnyLetter && m_pattern[p] != m_letters[p])
+            return false;
     return true;
 }
 
@@ -103,14 +117,20 @@ InputEngine::Decode InputEngine::decodeWord(bool whole, bool& matched) {
     matched = true;
     for (;;) {
         const int byte = decodeByte();
-        if (byte < 0) return Decode::End;
-        if (byte == lxd::kEndByte) break;
-        if (bytes == lxd::kMaxWordBytes) return Decode::End;
-        if (whole) m_raw[bytes] = static_cast<char>(byte);
+        if (byte < 0)
+            return Decode::End;
+        if (byte == lxd::kEndByte)
+            break;
+        if (bytes == lxd::kMaxWordBytes)
+            return Decode::End;
+        if (whole)
+            m_raw[bytes] = static_cast<char>(byte);
         ++bytes;
         const lxd::LetterIndex letter = dictionary.m_letter[byte];
-        if (letter == lxd::kNoLetter) continue;
-        if (letters == m_length) return Decode::End;
+        if (letter == lxd::kNoLetter)
+            continue;
+        if (letters == m_length)
+            return Decode::End;
         if (whole) {
             m_letters[letters] = letter;
         } else if (matched) {
@@ -122,18 +142,22 @@ InputEngine::Decode InputEngine::decodeWord(bool whole, bool& matched) {
         }
         ++letters;
     }
-    if (letters < m_length) return Decode::End;
+    if (letters < m_length)
+        return Decode::End;
     m_letters[m_length] = lxd::kNoLetter;
-    if (whole) m_raw[bytes] = 0;
+    if (whole)
+        m_raw[bytes] = 0;
     return Decode::Word;
 }
 
 int InputEngine::decodeByte() {
     const Dictionary& dictionary = m_dictionary;
     // Any code fits in 32 bits, so with that much in hand a code never straddles a read.
-    if (m_bitLimit - m_bitPos < 32 && m_filePos < m_blockEnd) refill();
+    if (m_bitLimit - m_bitPos < 32 && m_filePos < m_blockEnd)
+        refill();
     const std::uint32_t available = m_bitLimit - m_bitPos;
-    if (available == 0) return -1;
+    if (available == 0)
+        return -1;
 
     const std::uint32_t at = m_bitPos >> 3;
     const unsigned peek =
@@ -150,12 +174,15 @@ int InputEngine::decodeByte() {
         node = step.node;
     }
     for (;;) {
-        if (m_bitPos >= m_bitLimit) return -1;
+        if (m_bitPos >= m_bitLimit)
+            return -1;
         const unsigned bit = (m_buffer[m_bitPos >> 3] >> (m_bitPos & 7)) & 1;
         ++m_bitPos;
         node = dictionary.m_children[node - Dictionary::kRoot][bit];
-        if (node == Dictionary::kNoNode) return -1;
-        if (node < Dictionary::kRoot) return node;
+        if (node == Dictionary::kNoNode)
+            return -1;
+        if (node < Dictionary::kRoot)
+            return node;
     }
 }
 
@@ -167,7 +194,8 @@ bool InputEngine::refill() {
     m_bitPos -= keepFrom * 8;
     m_bitLimit = keepBytes * 8;
     std::fill(m_buffer.begin() + keepBytes, m_buffer.end(), 0);
-    if (stale() || m_filePos >= m_blockEnd) return false;
+    if (stale() || m_filePos >= m_blockEnd)
+        return false;
 
     if (!m_file) {
         m_file = m_dictionary.openFile();
@@ -193,7 +221,8 @@ void InputEngine::toDisplayText(char* rawBytes) const {
     char* out = rawBytes;
     for (const char* in = rawBytes; *in; ++in) {
         const lxd::LetterIndex letter = m_dictionary.letterOf(static_cast<unsigned char>(*in));
-        if (letter != lxd::kNoLetter) *out++ = m_dictionary.displayChar(letter);
+        if (letter != lxd::kNoLetter)
+            *out++ = m_dictionary.displayChar(letter);
     }
     *out = 0;
 }

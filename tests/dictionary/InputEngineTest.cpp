@@ -25,7 +25,8 @@ Words countingWords(int count) {
     Words words;
     for (int i = 0; i < count; ++i) {
         std::string word(4, 'A');
-        for (int p = 3, n = i; p >= 0; --p, n /= 26) word[p] = static_cast<char>('A' + n % 26);
+        for (int p = 3, n = i; p >= 0; --p, n /= 26)
+            word[p] = static_cast<char>('A' + n % 26);
         words.push_back(word);
     }
     return words;
@@ -41,13 +42,15 @@ protected:
     }
     std::vector<lxd::LetterIndex> pattern(const std::string& text) {
         std::vector<lxd::LetterIndex> letters;
-        for (char c : text) letters.push_back(c == '?' ? lxd::kAnyLetter : dictionary.letterOf(c));
+        for (char c : text)
+            letters.push_back(c == '?' ? lxd::kAnyLetter : dictionary.letterOf(c));
         letters.push_back(lxd::kNoLetter);
         return letters;
     }
     std::string spell(const lxd::LetterIndex* letters) {
         std::string text;
-        for (; *letters != lxd::kNoLetter; ++letters) text += dictionary.displayChar(*letters);
+        for (; *letters != lxd::kNoLetter; ++letters)
+            text += dictionary.displayChar(*letters);
         return text;
     }
 
@@ -105,7 +108,8 @@ TEST_F(Cursor, ScansWithoutAMatchGiveWayEvery500Words) {
     const auto third = pattern("??B?");  // words 26..51 and 702..727
     Words expected;
     for (const std::string& word : countingWords(1200))
-        if (word[2] == 'B') expected.push_back(word);
+        if (word[2] == 'B')
+            expected.push_back(word);
     InputEngine cursor(dictionary);
     ASSERT_TRUE(cursor.startPattern(third.data(), 4));
     Words found;
@@ -116,7 +120,8 @@ TEST_F(Cursor, ScansWithoutAMatchGiveWayEvery500Words) {
             ++slices;
             continue;
         }
-        if (letters[0] == lxd::kNoLetter) break;
+        if (letters[0] == lxd::kNoLetter)
+            break;
         found.push_back(spell(letters));
     }
     EXPECT_EQ(found, expected);
@@ -220,7 +225,8 @@ int openDescriptors() {
 
 TEST_F(Cursor, MoreCursorsThanFileDescriptorsStillReadTheirBlocksCompletely) {
     Words lines = countingWords(3000);  // about 12 chunks of 2048 bytes
-    for (const std::string& word : countingWords(800)) lines.push_back(word + "X");
+    for (const std::string& word : countingWords(800))
+        lines.push_back(word + "X");
     open(lines);
     const Words fours = storedWords(dictionary, 4);
     const Words fives = storedWords(dictionary, 5);
@@ -241,13 +247,16 @@ TEST_F(Cursor, MoreCursorsThanFileDescriptorsStillReadTheirBlocksCompletely) {
     while (reading) {
         reading = false;
         for (int i = 0; i < kCursors; ++i) {
-            if (cursors[i]->atEnd()) continue;
+            if (cursors[i]->atEnd())
+                continue;
             const lxd::LetterIndex* letters = cursors[i]->nextByFilter();
-            if (letters && letters[0] != lxd::kNoLetter) read[i].push_back(cursors[i]->rawBytes());
+            if (letters && letters[0] != lxd::kNoLetter)
+                read[i].push_back(cursors[i]->rawBytes());
             reading = true;
         }
     }
-    for (int i = 0; i < kCursors; ++i) EXPECT_EQ(read[i], i % 2 ? fives : fours) << "cursor " << i;
+    for (int i = 0; i < kCursors; ++i)
+        EXPECT_EQ(read[i], i % 2 ? fives : fours) << "cursor " << i;
     // Cursors destroyed out of creation order leave the list sound.
     cursors.erase(cursors.begin() + 3);
     cursors.erase(cursors.begin());

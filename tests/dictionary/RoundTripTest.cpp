@@ -36,8 +36,8 @@ TEST_F(RoundTrip, UnsortedBuildStoresEveryLineInInputOrderGroupedByLetterCount) 
     BuildOptions options;
     options.sort = false;
     options.description = "Test words";
-    ASSERT_TRUE(build({"dog", "o'clock", "Cat", "cat", "a", "well-to-do", "emu", "", "x y"},
-                      options));
+    ASSERT_TRUE(
+        build({"dog", "o'clock", "Cat", "cat", "a", "well-to-do", "emu", "", "x y"}, options));
 
     EXPECT_STREQ(dictionary.description(), "Test words");
     EXPECT_EQ(dictionary.slotCount(), 9);  // "well-to-do" has 8 letters
@@ -88,11 +88,13 @@ TEST_F(RoundTrip, SortingOrdersByCommonalityKeyAndStoresCaseDuplicatesOnce) {
     // ceiling 2^0 = 1, a product above the ceiling counts as its reciprocal.
     std::map<char, double> totals;
     for (const std::string& line : lines)
-        for (char c : line) totals[static_cast<char>(std::toupper(c))] += 1;
+        for (char c : line)
+            totals[static_cast<char>(std::toupper(c))] += 1;
     const double norm = 24.0 / totals.size() * std::sqrt(2.0);
     auto key = [&](const std::string& word) {
         double product = 1;
-        for (char c : word) product *= totals[static_cast<char>(std::toupper(c))] / norm;
+        for (char c : word)
+            product *= totals[static_cast<char>(std::toupper(c))] / norm;
         return product > 1 ? 1 / product : product;
     };
     Words expected = {"zzz", "Cat", "eee", "tea", "ate", "eat"};  // first spelling kept
@@ -108,8 +110,8 @@ TEST_F(RoundTrip, SortingOrdersByCommonalityKeyAndStoresCaseDuplicatesOnce) {
 }
 
 TEST_F(RoundTrip, ScoresAndMasksMatchStatisticsRecomputedFromTheWords) {
-    const Words lines = {"abcde", "bacon", "cable", "dance", "eagle", "abed",  "bead",
-                         "cede",  "deal",  "lane",  "an",    "be",    "ace",   "and",
+    const Words lines = {"abcde", "bacon", "cable",  "dance",   "eagle",   "abed", "bead",
+                         "cede",  "deal",  "lane",   "an",      "be",      "ace",  "and",
                          "a",     "o",     "banana", "cabbage", "deadbeat"};
     ASSERT_TRUE(build(lines));
     const int s = dictionary.lettersInUse();
@@ -134,26 +136,32 @@ TEST_F(RoundTrip, ScoresAndMasksMatchStatisticsRecomputedFromTheWords) {
         mask.resize(s * s);
         for (int i = 0; i < l; ++i)
             for (int j = i + 1; j < l; ++j)
-                if (lxd::maskBit(l, i, j) >= 0) mask[w[i] * s + w[j]] |= 1u << lxd::maskBit(l, i, j);
-        for (int p = 0; p + 1 < l; ++p) pairs[lxd::pairClass(l, p)][w[p] * s + w[p + 1]] += 1;
+                if (lxd::maskBit(l, i, j) >= 0)
+                    mask[w[i] * s + w[j]] |= 1u << lxd::maskBit(l, i, j);
+        for (int p = 0; p + 1 < l; ++p)
+            pairs[lxd::pairClass(l, p)][w[p] * s + w[p + 1]] += 1;
     }
     for (int l = 1; l < n; ++l) {
         for (int p = 0; p < l; ++p) {
             std::vector<double> counts = positional[{l, p}];
             counts.resize(s);
             double sum = 0, nonZero = 0;
-            for (double c : counts) sum += c, nonZero += c != 0;
+            for (double c : counts)
+                sum += c, nonZero += c != 0;
             for (int k = 0; k < s; ++k)
-                EXPECT_EQ(dictionary.positionalScore(l, p, k), expectedScore(counts[k], nonZero, sum))
+                EXPECT_EQ(dictionary.positionalScore(l, p, k),
+                          expectedScore(counts[k], nonZero, sum))
                     << "length " << l << " position " << p << " letter " << k;
         }
     }
     for (int k = 0; k < 5; ++k) {
         double sum = 0, nonZero = 0;
-        for (double c : pairs[k]) sum += c, nonZero += c != 0;
+        for (double c : pairs[k])
+            sum += c, nonZero += c != 0;
         for (int a = 0; a < s; ++a)
             for (int b = 0; b < s; ++b)
-                EXPECT_EQ(dictionary.pairScore(k, a, b), expectedScore(pairs[k][a * s + b], nonZero, sum))
+                EXPECT_EQ(dictionary.pairScore(k, a, b),
+                          expectedScore(pairs[k][a * s + b], nonZero, sum))
                     << "class " << k << " pair " << a << "," << b;
     }
     for (int l = 2; l < n; ++l) {
@@ -190,7 +198,8 @@ TEST_F(RoundTrip, WordsOfOneLengthOnlyLeaveEmptyBlocksBeforeThem) {
     ASSERT_TRUE(build({"alpha", "bravo", "delta"}));
     EXPECT_EQ(dictionary.slotCount(), 6);
     InputEngine cursor(dictionary);
-    for (int l = 0; l <= 6; ++l) EXPECT_EQ(cursor.start(l), l == 5) << "length " << l;
+    for (int l = 0; l <= 6; ++l)
+        EXPECT_EQ(cursor.start(l), l == 5) << "length " << l;
     EXPECT_EQ(storedWords(dictionary, 5).size(), 3u);
     EXPECT_NE(dictionary.cooccurrenceMask(5, dictionary.letterOf('A'), dictionary.letterOf('L')),
               0u);
@@ -216,12 +225,14 @@ TEST_F(RoundTrip, LatinOneBytesAndUnmappedPunctuationAreLettersOfTheirOwn) {
 // lines take the places of F(25), F(24) and F(23) in the sequence.
 TEST_F(RoundTrip, CodesLongerThan32BitsFallBackToStoredBytes) {
     std::vector<std::size_t> fibonacci = {1, 1};
-    while (fibonacci.size() < 34) fibonacci.push_back(fibonacci.end()[-1] + fibonacci.end()[-2]);
+    while (fibonacci.size() < 34)
+        fibonacci.push_back(fibonacci.end()[-1] + fibonacci.end()[-2]);
     AlphabetMapping mapping;
     std::string pool;
     unsigned char filler = 0x21;
     for (std::size_t k = 0; k < fibonacci.size(); ++k) {
-        if (k >= 22 && k <= 24) continue;
+        if (k >= 22 && k <= 24)
+            continue;
         mapping.set(filler, 0);  // not letters, so a line may hold many of them
         pool.append(fibonacci[k], static_cast<char>(filler++));
     }

@@ -43,14 +43,17 @@ public:
 // full stop and blank are not letters.
 inline AlphabetMapping foldingMapping() {
     AlphabetMapping mapping;
-    for (char c = 'a'; c <= 'z'; ++c) mapping.set(c, c - 'a' + 'A');
-    for (char c : {'\'', '-', '.', ' '}) mapping.set(c, 0);
+    for (char c = 'a'; c <= 'z'; ++c)
+        mapping.set(c, c - 'a' + 'A');
+    for (char c : {'\'', '-', '.', ' '})
+        mapping.set(c, 0);
     return mapping;
 }
 
 inline std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (const std::string& line : lines) text += line + "\n";
+    for (const std::string& line : lines)
+        text += line + "\n";
     return text;
 }
 
@@ -58,9 +61,9 @@ inline std::string joinLines(const std::vector<std::string>& lines) {
 class ScratchFolder {
 public:
     ScratchFolder()
-        : m_path(std::filesystem::temp_directory_path() /
-                 ("tessaran-test-" + std::to_string(::getpid()) + "-" +
-                  std::to_string(s_counter++))) {
+        : m_path(
+              std::filesystem::temp_directory_path() /
+              ("tessaran-test-" + std::to_string(::getpid()) + "-" + std::to_string(s_counter++))) {
         std::filesystem::create_directories(m_path);
     }
     ~ScratchFolder() {
@@ -108,11 +111,14 @@ inline bool buildDictionary(const std::string& wordList, const std::string& outp
 inline std::vector<std::string> storedWords(Dictionary& dictionary, int length) {
     std::vector<std::string> words;
     InputEngine cursor(dictionary);
-    if (!cursor.start(length)) return words;
+    if (!cursor.start(length))
+        return words;
     for (;;) {
         const lxd::LetterIndex* letters = cursor.nextByFilter();
-        if (!letters) continue;
-        if (letters[0] == lxd::kNoLetter) break;
+        if (!letters)
+            continue;
+        if (letters[0] == lxd::kNoLetter)
+            break;
         words.push_back(cursor.rawBytes());
     }
     return words;
@@ -123,7 +129,8 @@ inline std::vector<lxd::LetterIndex> lettersOf(const Dictionary& dictionary,
                                                const std::string& word) {
     std::vector<lxd::LetterIndex> letters;
     for (unsigned char c : word)
-        if (dictionary.letterOf(c) != lxd::kNoLetter) letters.push_back(dictionary.letterOf(c));
+        if (dictionary.letterOf(c) != lxd::kNoLetter)
+            letters.push_back(dictionary.letterOf(c));
     return letters;
 }
 
