@@ -10,4 +10,8 @@ namespace tessaran {
 
 using BatchArgs = std::vector<std::string>;
 
+// --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
+// writes the grid back in canonical form.
+int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tessaran

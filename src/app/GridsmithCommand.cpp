@@ -22,6 +22,7 @@ struct Mode {
 const Mode kModes[] = {
     {"--help", "--help                          this text", nullptr},
     {"--version", "--version                       the program's version", nullptr},
+    {"--check", "--check FILE [-o OUT]           read a grid file, report, write it back", runCheckMode},
 };
 
 void printHelp(std::ostream& out) {
