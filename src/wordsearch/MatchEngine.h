@@ -1,0 +1,112 @@
+#pragma once
+// The word search's matcher: compiles a pattern (PatternCompiler) and decides, one
+// dictionary word at a time, whether the word fits it. It also carries the user's
+// length range and the length of the words now being tested.
+//
+// Words come in as letter strings: letter indices ended by 255.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "wordsearch/CompiledPattern.h"
+#include "wordsearch/LetterMap.h"
+
+namespace tessaran {
+
+class MatchEngine {
+public:
+    // Which routine matches(): the three simplest shapes skip the interpreter.
+    enum class Matcher {
+        General,          // the interpreter
+        Template,         // letters and wildcards only
+        DistinctAnagram,  // ";" then different letters and wildcards
+        CountedAnagram,   // ";" then letters, some repeated, and wildcards
+    };
+
+    static constexpr int kLongestWord = 32;
+
+    MatchEngine();
+
+    // Replaces the program. On failure the engine is not compiled, keeps the error
+    // text, and its fixed and maximum lengths are 0, so no length is searched.
+    bool compile(std::string_view text, const LetterMap& letters);
+    bool isCompiled() const { return m_compiled; }
+    std::string_view errorText() const { return m_errorText; }
+    int fixedLength() const { return m_pattern.fixedLength; }
+    int maximumLength() const { return m_pattern.maximumLength; }
+    const std::vector<uint8_t>& program() const { return m_pattern.program; }
+    Matcher matcher() const { return m_matcher; }
+
+    // The user's range, each held within 1..32; it survives compiles.
+    void setShortest(int n) { m_shortest = clampLength(n); }
+    void setLongest(int n) { m_longest = clampLength(n); }
+    int shortest() const { return m_shortest; }
+    int longest() const { return m_longest; }
+    int effectiveShortest() const;
+    int effectiveLongest() const;
+
+    // The length of the words that matches() will be given.
+    void setLength(int length);
+    int length() const { return m_length; }
+
+    // Whether the word (of the length set) fits the pattern, by the matcher chosen
+    // at compile time. False when nothing is compiled or the word has another length.
+    bool matches(const uint8_t* letters);
+    // The same decision by the general interpreter whatever the shape; the fast
+    // matchers must always agree with it.
+    bool matchesByInterpreter(const uint8_t* letters);
+
+private:
+    struct AnagramRun {
+        int start = 0;
+        int length = 0;
+        int highestLetter = 0;
+        std::array<uint8_t, 256> pool{};
+        std::vector<uint8_t> letters;  // the run's different letters
+        // Places tried in this run. Past a bound the states that failed are remembered,
+        // so that many choice lists or subpatterns cannot take exponential time.
+        int tries = 0;
+        std::unordered_set<std::string> failed;
+    };
+
+    static int clampLength(int n) { return n < 2 ? 1 : n < kLongestWord ? n : kLongestWord; }
+    bool hasLength(const uint8_t* letters) const;
+    bool matchTemplate(const uint8_t* word) const;
+    bool matchDistinct(const uint8_t* word);
+    bool matchCounted(const uint8_t* word);
+
+    bool matchBody(int bodyIndex, int start, int length, int extra);
+    bool matchLevel(int pc, int p, int extra);
+    bool matchAnagram(const PatternBody& body, int start, int length);
+    bool matchAnagramFrom(int pc, AnagramRun& run, int slack);
+    bool placeSubpattern(int pc, AnagramRun& run, int slack);
+    bool chooseLetter(int pc, AnagramRun& run, int slack);
+    std::string stateKey(int pc, const AnagramRun& run, int slack) const;
+    bool claimed(int start, int length) const;
+
+    CompiledPattern m_pattern;
+    bool m_compiled = false;
+    std::string_view m_errorText;
+    Matcher m_matcher = Matcher::General;
+    int m_shortest = 1;
+    int m_longest = kLongestWord;
+    int m_length = 0;
+    int m_extra = 0;
+
+    // Fast matchers' tables, taken from the program at compile time.
+    std::vector<std::pair<uint8_t, uint8_t>> m_letters;  // (position or count, letter)
+    int m_anagramCount = 0;
+    std::array<uint8_t, 256> m_counts{};  // scratch, all zero between calls
+
+    // Interpreter state for the word being matched.
+    const uint8_t* m_word = nullptr;
+    uint32_t m_claims = 0;         // positions claimed by anagram subpatterns
+    std::vector<uint32_t> m_memo;  // per (slot, p, extra): stamp * 2 + outcome
+    uint32_t m_stamp = 0;
+};
+
+}  // namespace tessaran
