@@ -14,4 +14,10 @@ using BatchArgs = std::vector<std::string>;
 // writes the grid back in canonical form.
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
+// --new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT: writes a new grid file.
+int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
+// --stats FILE: prints the grid statistics of a grid file.
+int runStatsMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tessaran
