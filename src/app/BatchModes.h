@@ -22,6 +22,12 @@ struct BatchServices {
 // writes the grid back in canonical form.
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
+// --new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT: writes a new grid file.
+int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
+// --stats FILE: prints the grid statistics of a grid file.
+int runStatsMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
 // --export KIND IN.tgr -o FILE [--no-numbers] [--no-answers] [--zoom PERCENT]: exports a
 // grid file as a text grid, answer list, exchange text, metafile, bitmap, PNG, SVG or PDF.
 int runExportMode(const BatchArgs& args, std::ostream& out, std::ostream& err,

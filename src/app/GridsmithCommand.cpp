@@ -31,6 +31,9 @@ const Mode kModes[] = {
      "                                  export a grid: text, answers, exchange, wmf, bmp, png,\n"
      "                                  svg or pdf",
      nullptr, runExportMode},
+    {"--new", "--new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT\n"
+              "                                  make a new grid file", runNewMode},
+    {"--stats", "--stats FILE                    print a grid's statistics", runStatsMode},
 };
 
 void printHelp(std::ostream& out) {
