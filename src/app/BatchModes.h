@@ -13,5 +13,7 @@ using BatchArgs = std::vector<std::string>;
 // --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
 // writes the grid back in canonical form.
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+// gridsmith --search PATTERN [...]: the word search, one match a line.
+int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
 }  // namespace tessaran

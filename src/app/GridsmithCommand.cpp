@@ -23,6 +23,8 @@ const Mode kModes[] = {
     {"--help", "--help                          this text", nullptr},
     {"--version", "--version                       the program's version", nullptr},
     {"--check", "--check FILE [-o OUT]           read a grid file, report, write it back", runCheckMode},
+    {"--search", "--search PATTERN [options]      list the dictionary's words that fit PATTERN",
+     runSearchMode},
 };
 
 void printHelp(std::ostream& out) {
