@@ -16,4 +16,10 @@ int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --search PATTERN [...]: the word search, one match a line.
 int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
+// --new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT: writes a new grid file.
+int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
+// --stats FILE: prints the grid statistics of a grid file.
+int runStatsMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
 }  // namespace tessaran

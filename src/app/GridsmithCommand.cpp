@@ -23,6 +23,9 @@ const Mode kModes[] = {
     {"--help", "--help                          this text", nullptr},
     {"--version", "--version                       the program's version", nullptr},
     {"--check", "--check FILE [-o OUT]           read a grid file, report, write it back", runCheckMode},
+    {"--new", "--new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT\n"
+              "                                  make a new grid file", runNewMode},
+    {"--stats", "--stats FILE                    print a grid's statistics", runStatsMode},
     {"--search", "--search PATTERN [options]      list the dictionary's words that fit PATTERN",
      runSearchMode},
 };

@@ -1,16 +1,172 @@
 #include "builder/LexiforgeCommand.h"
 
+#include <algorithm>
+#include <charconv>
+#include <filesystem>
+#include <optional>
 #include <ostream>
+#include <system_error>
+
+#include "app/CommandLine.h"
+#include "app/TextEncoding.h"
+#include "builder/AlphabetMapping.h"
+#include "builder/DictionaryBuilder.h"
+#include "builder/DictionaryMaintainer.h"
 
 namespace tessaran {
+namespace {
 
-int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        out << "Usage: lexiforge --input WORDS.txt --output WORDS.lxd [options]\n";
+const std::vector<OptionSpec> kOptions = {
+    {"input", 'i', true},       {"output", 'o', true}, {"map", 'm', true},
+    {"description", 'd', true}, {"min", 0, true},      {"max", 0, true},
+    {"sort", 0, false},         {"no-sort", 0, false}, {"commonality", 'c', true},
+    {"help", 'h', false},
+};
+
+constexpr const char* kUsage =
+    "Usage: lexiforge                                 the dictionary builder window\n"
+    "       lexiforge --input WORDS.txt [options]     build a dictionary without a window\n"
+    "Options:\n"
+    "  -i, --input FILE        word list, one word per line (required)\n"
+    "  -o, --output FILE       dictionary to write (default: the word list's name with .lxd)\n"
+    "  -m, --map FILE          alphabet mapping file (default: default.lxm beside lexiforge)\n"
+    "  -d, --description TEXT  description stored in the dictionary (79 characters at most)\n"
+    "      --min N             shortest word length kept, 1..31 (default 1)\n"
+    "      --max N             longest word length kept, 1..31 (default 31)\n"
+    "      --sort              order each length by commonality, dropping duplicates (default)\n"
+    "      --no-sort           keep the word list's order and every duplicate\n"
+    "  -c, --commonality N     commonality setting -20..20 for sorting (default 0)\n"
+    "  -h, --help              this text\n";
+
+// Reports the build on the command line: messages on standard output, errors on
+// standard error, and the percentage on standard error when it is a terminal.
+class BatchMaintainer : public DictionaryMaintainer {
+public:
+    BatchMaintainer(std::ostream& out, std::ostream& err, bool showProgress)
+        : m_out(out), m_err(err), m_showProgress(showProgress) {}
+
+    bool progress(int percent) override {
+        if (m_showProgress && percent != m_shown) {
+            m_err << "\r" << percent << "%  " << std::flush;
+            m_shown = percent;
+        }
+        return true;
+    }
+    void message(std::string_view format, std::string_view argument) override {
+        clearProgress();
+        m_out << formatText(format, argument) << std::flush;
+    }
+    void error(std::string_view format, std::string_view argument) override {
+        clearProgress();
+        m_err << formatText(format, argument) << std::flush;
+    }
+    void clearProgress() {
+        if (m_shown >= 0)
+            m_err << "\r      \r";
+        m_shown = -1;
+    }
+
+private:
+    std::ostream& m_out;
+    std::ostream& m_err;
+    bool m_showProgress;
+    int m_shown = -1;
+};
+
+std::optional<int> parseInteger(const std::string& text) {
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, code] = std::from_chars(text.data(), end, value);
+    if (code != std::errc() || stop != end || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+// The directory that holds the running program, or the current directory when it cannot
+// be found out.
+std::filesystem::path programDirectory() {
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path(".") : self.parent_path();
+}
+
+}  // namespace
+
+int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 bool showProgress) {
+    const ParsedCommandLine command = parseCommandLine(args, kOptions);
+    if (!command.ok()) {
+        err << "lexiforge: " << command.error << " (see lexiforge --help)\n";
+        return 2;
+    }
+    if (command.has("help")) {
+        out << kUsage;
         return 0;
     }
-    err << "lexiforge: unknown option " << args[0] << " (see lexiforge --help)\n";
-    return 2;
+    if (!command.positional.empty()) {
+        err << "lexiforge: unexpected argument " << command.positional.front()
+            << " (see lexiforge --help)\n";
+        return 2;
+    }
+    const std::string input = command.value("input");
+    if (input.empty()) {
+        err << "lexiforge: --input names the word list to build from (see lexiforge --help)\n";
+        return 2;
+    }
+
+    BuildOptions options;
+    const std::pair<const char*, int*> numbers[] = {{"min", &options.minLength},
+                                                    {"max", &options.maxLength},
+                                                    {"commonality", &options.commonality}};
+    for (const auto& [name, target] : numbers) {
+        if (!command.has(name))
+            continue;
+        const std::optional<int> value = parseInteger(command.value(name));
+        if (!value) {
+            err << "lexiforge: --" << name << " needs a whole number, not \"" << command.value(name)
+                << "\"\n";
+            return 2;
+        }
+        *target = *value;
+    }
+    // The same limits as the builder window's fields.
+    options.commonality = std::clamp(options.commonality, -20, 20);
+    for (int* length : {&options.minLength, &options.maxLength})
+        *length = *length >= 32 ? 31 : std::max(*length, 1);
+    const std::optional<std::string> description = latin1FromUtf8(command.value("description"));
+    if (!description) {
+        err << "lexiforge: the description must be UTF-8 text in the Latin-1 range\n";
+        return 2;
+    }
+    options.description = description->substr(0, 79);
+    options.sort = !command.has("no-sort");
+    if (command.has("sort") && command.has("no-sort")) {
+        err << "lexiforge: --sort and --no-sort contradict each other\n";
+        return 2;
+    }
+
+    std::string output = command.value("output");
+    if (output.empty())
+        output = std::filesystem::path(input).replace_extension(".lxd").string();
+    const std::string map = command.value("map", (programDirectory() / "default.lxm").string());
+
+    AlphabetMapping mapping;
+    const MappingReadResult mapped = mapping.readFile(map);
+    if (!mapped.success) {
+        err << mappingErrorText(mapped) << " (" << map << ")\n";
+        return 1;
+    }
+
+    BatchMaintainer monitor(out, err, showProgress);
+    DictionaryBuilder builder(monitor, mapping, options);
+    const bool built = builder.build(input, output);
+    monitor.clearProgress();
+    if (!built) {
+        err << kBuildFailedText;
+        return 1;
+    }
+    out << kBuildSucceededText;
+    return 0;
 }
 
 }  // namespace tessaran

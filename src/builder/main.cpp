@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -5,6 +7,8 @@
 #include "builder/LexiforgeCommand.h"
 
 int main(int argc, char** argv) {
-    return tessaran::runLexiforge(std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                                  std::cerr);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty())
+        args.push_back("--help");  // the builder window is not built yet
+    return tessaran::runLexiforge(args, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 }

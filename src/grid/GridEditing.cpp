@@ -4,7 +4,10 @@
 // primitives, so a cell never ends up in two lights of one orientation and every light
 // stays a straight run of cells.
 
+#include <algorithm>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "grid/Grid.h"
 #include "grid/GridView.h"

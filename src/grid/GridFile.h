@@ -61,8 +61,11 @@ public:
     // Reads a grid from in into grid. Codes 2, 4 and 8 leave the grid untouched; otherwise
     // the grid is replaced (cleared first, the observer told gridCleared) by what could be
     // read, and 16 and/or 32 tell what was skipped. Light and cell appearance lines and
-    // the grid's appearance lines go to the grid's observer. Does not refresh and does
-    // not touch the file name or undo state (Grid::readGrid does).
+    // the grid's appearance lines go to the grid's observer (without one, lights and cells
+    // still keep their colours and fonts, and grid appearance lines are unrecognised).
+    // Kill lines go to the grid's kill list, and are unrecognised when it has none.
+    // Does not refresh and does not touch the file name or undo state (Grid::readGrid
+    // does).
     static int read(Grid& grid, std::istream& in);
 
     // Writes the whole grid to out. Returns 0, or 16 when the stream reported an error.

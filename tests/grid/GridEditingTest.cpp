@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "EditingTestSupport.h"
 #include "grid/Grid.h"
 #include "grid/Light.h"
@@ -22,6 +24,64 @@ void setMode(Grid& grid, int symmetry, int checking = 0, int direction = 0) {
     grid.setting(GridSetting::CheckingMode).setOverride(checking);
     grid.setting(GridSetting::DirectionMode).setOverride(direction);
 }
+
+struct PartnerRow {
+    const char* name;
+    int columns;
+    int rows;
+    int symmetry;
+    std::vector<std::string> partners;  // in list order
+};
+
+// Partners of the across spec (0,0)-(2,0), normalised, for every symmetry type on a
+// square and on a grid that is not square (which has no quarter turns or diagonals).
+const PartnerRow kPartnerRows[] = {
+    {"None", 7, 7, 0, {"(0,0)-(2,0)a"}},
+    {"HalfTurn", 7, 7, 1, {"(0,0)-(2,0)a", "(4,6)-(6,6)a"}},
+    {"QuarterTurn", 7, 7, 2, {"(0,0)-(2,0)a", "(4,6)-(6,6)a", "(0,4)-(0,6)d", "(6,0)-(6,2)d"}},
+    {"LeftRight", 7, 7, 3, {"(0,0)-(2,0)a", "(4,0)-(6,0)a"}},
+    {"HalfTurnDiagonals",
+     7,
+     7,
+     4,
+     {"(0,0)-(2,0)a", "(4,6)-(6,6)a", "(0,0)-(0,2)d", "(6,4)-(6,6)d"}},
+    {"HalfTurnMirrors", 7, 7, 5, {"(0,0)-(2,0)a", "(4,6)-(6,6)a", "(4,0)-(6,0)a", "(0,6)-(2,6)a"}},
+    {"All",
+     7,
+     7,
+     6,
+     {"(0,0)-(2,0)a", "(4,6)-(6,6)a", "(0,4)-(0,6)d", "(6,0)-(6,2)d", "(4,0)-(6,0)a",
+      "(0,6)-(2,6)a", "(0,0)-(0,2)d", "(6,4)-(6,6)d"}},
+    {"MainDiagonal", 7, 7, 7, {"(0,0)-(2,0)a", "(0,0)-(0,2)d"}},
+    {"TopBottom", 7, 7, 8, {"(0,0)-(2,0)a", "(0,6)-(2,6)a"}},
+    {"OtherDiagonal", 7, 7, 9, {"(0,0)-(2,0)a", "(6,4)-(6,6)d"}},
+    {"QuarterTurnOblong", 7, 3, 2, {"(0,0)-(2,0)a", "(4,2)-(6,2)a"}},
+    {"HalfTurnDiagonalsOblong", 7, 3, 4, {"(0,0)-(2,0)a", "(4,2)-(6,2)a"}},
+    {"AllOblong", 7, 3, 6, {"(0,0)-(2,0)a", "(4,2)-(6,2)a", "(4,0)-(6,0)a", "(0,2)-(2,2)a"}},
+    {"MainDiagonalOblong", 7, 3, 7, {"(0,0)-(2,0)a"}},
+    {"OtherDiagonalOblong", 7, 3, 9, {"(0,0)-(2,0)a"}},
+};
+
+class PartnerList : public ::testing::TestWithParam<PartnerRow> {};
+
+TEST_P(PartnerList, AddLightMakesEveryPartner) {
+    const PartnerRow& row = GetParam();
+    GridFixture f(row.columns, row.rows);
+    setMode(f.grid, row.symmetry);
+    std::vector<std::string> listed;
+    for (const LightSpec& s : f.grid.symmetryList({0, 0, 2, 0, 1, 0}))
+        listed.push_back(specText(s));
+    EXPECT_EQ(listed, row.partners);
+
+    f.grid.addLight({0, 0, 2, 0, 1, 0});
+    std::vector<std::string> expected = row.partners;
+    std::sort(expected.begin(), expected.end());
+    expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+    EXPECT_EQ(lightList(f.grid), expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(SymmetryTypes, PartnerList, ::testing::ValuesIn(kPartnerRows),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AddLight, HalfTurnAddsTheNormalisedPartner) {
     GridFixture f(15, 15);

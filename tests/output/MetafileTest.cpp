@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "output/MetafileSurface.h"
+
+namespace tessaran {
+namespace {
+
+std::uint16_t wordAt(const std::string& bytes, size_t offset) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[offset]) |
+                                      (static_cast<unsigned char>(bytes[offset + 1]) << 8));
+}
+
+std::uint32_t dwordAt(const std::string& bytes, size_t offset) {
+    return wordAt(bytes, offset) | (static_cast<std::uint32_t>(wordAt(bytes, offset + 2)) << 16);
+}
+
+TEST(Metafile, PlaceableHeaderBytesAndChecksum) {
+    const std::string header = placeableMetafileHeader(6000, 3000, 1440);
+    ASSERT_EQ(header.size(), 22u);
+    EXPECT_EQ(dwordAt(header, 0), 0x9AC6CDD7u);
+    EXPECT_EQ(wordAt(header, 4), 0);      // handle
+    EXPECT_EQ(wordAt(header, 6), 0);      // left
+    EXPECT_EQ(wordAt(header, 8), 0);      // top
+    EXPECT_EQ(wordAt(header, 10), 6000);  // right
+    EXPECT_EQ(wordAt(header, 12), 3000);  // bottom
+    EXPECT_EQ(wordAt(header, 14), 1440);  // units per inch
+    EXPECT_EQ(dwordAt(header, 16), 0u);   // reserved
+    // 0xCDD7 ^ 0x9AC6 ^ 6000 ^ 3000 ^ 1440, worked out by hand.
+    EXPECT_EQ(wordAt(header, 20), 0xCDD7 ^ 0x9AC6 ^ 0x1770 ^ 0x0BB8 ^ 0x05A0);
+    std::uint16_t check = 0;
+    for (size_t i = 0; i < 20; i += 2)
+        check ^= wordAt(header, i);
+    EXPECT_EQ(check, wordAt(header, 20));
+}
+
+// Walks the records after the placeable and metafile headers; returns the functions.
+std::vector<std::uint16_t> functions(const std::string& file, std::uint32_t* largest = nullptr) {
+    std::vector<std::uint16_t> result;
+    size_t offset = 22 + 18;
+    std::uint32_t max = 0;
+    while (offset + 6 <= file.size()) {
+        const std::uint32_t size = dwordAt(file, offset);
+        result.push_back(wordAt(file, offset + 4));
+        max = std::max(max, size);
+        if (size < 3)
+            break;
+        offset += size * 2;
+    }
+    EXPECT_EQ(offset, file.size()) << "records must end exactly at the end of the file";
+    if (largest)
+        *largest = max;
+    return result;
+}
+
+TEST(Metafile, HeaderCountsTheRecords) {
+    MetafileSurface surface(6000, 3000);
+    surface.fillRect({0, 0, 100, 100}, rgb(0, 0, 0));
+    surface.fillRect({100, 0, 200, 100}, rgb(0, 0, 0));
+    const std::string file = surface.placeableFile();
+    EXPECT_EQ(file.size() % 2, 0u);
+    EXPECT_EQ(wordAt(file, 22), 1);       // in memory
+    EXPECT_EQ(wordAt(file, 24), 9);       // header words
+    EXPECT_EQ(wordAt(file, 26), 0x0300);  // version
+    EXPECT_EQ(dwordAt(file, 28) * 2, file.size() - 22);
+    std::uint32_t largest = 0;
+    const auto records = functions(file, &largest);
+    EXPECT_EQ(dwordAt(file, 34), largest);
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back(), 0);  // end of file record
+    // Map mode, window, transparent text, the null pen, then one brush for both fills.
+    EXPECT_EQ(records[0], 0x0103);
+    EXPECT_EQ(std::count(records.begin(), records.end(), 0x02FC), 1);
+    EXPECT_EQ(std::count(records.begin(), records.end(), 0x041B), 2);
+}
+
+TEST(Metafile, ChangingColourReplacesTheBrushInTheSameSlot) {
+    MetafileSurface surface(1000, 1000);
+    surface.fillRect({0, 0, 10, 10}, rgb(255, 0, 0));
+    surface.fillRect({0, 0, 10, 10}, rgb(0, 255, 0));
+    surface.fillRect({0, 0, 10, 10}, rgb(0, 0, 255));
+    const std::string file = surface.placeableFile();
+    const auto records = functions(file);
+    EXPECT_EQ(std::count(records.begin(), records.end(), 0x02FC), 3);
+    EXPECT_EQ(std::count(records.begin(), records.end(), 0x01F0), 2);
+    // The pen and at most two brushes are ever alive at once.
+    EXPECT_EQ(wordAt(file, 22 + 10), 3);
+}
+
+TEST(Metafile, HugePicturesUseCoarserUnits) {
+    MetafileSurface surface(50 * 1500, 1000);
+    EXPECT_EQ(surface.twipsPerUnit(), 3);
+    const std::string file = surface.placeableFile();
+    EXPECT_EQ(wordAt(file, 10), 25000);
+    EXPECT_EQ(wordAt(file, 14), 480);
+}
+
+TEST(Metafile, TextRecordCarriesLatin1Bytes) {
+    MetafileSurface surface(1000, 1000);
+    TextStyle style;
+    style.horizontal = HorizontalAlign::Centre;
+    style.vertical = VerticalAlign::Baseline;
+    surface.drawText(280, 320, "\xC9T\xC9", FontSpec::defaultTextFont(), style);
+    const std::string file = surface.placeableFile();
+    const size_t at = file.find("\xC9T\xC9");
+    ASSERT_NE(at, std::string::npos);
+    EXPECT_EQ(wordAt(file, at - 2), 0);    // options
+    EXPECT_EQ(wordAt(file, at - 4), 3);    // length
+    EXPECT_EQ(wordAt(file, at - 6), 280);  // x
+    EXPECT_EQ(wordAt(file, at - 8), 320);  // y
+    EXPECT_NE(file.find("System"), std::string::npos);
+    const auto records = functions(file);
+    EXPECT_NE(std::find(records.begin(), records.end(), 0x012E), records.end());  // alignment
+}
+
+}  // namespace
+}  // namespace tessaran
