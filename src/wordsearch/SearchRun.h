@@ -40,11 +40,13 @@ public:
     // length L examined so far and the dictionary's word count for L.
     int length() const { return m_length; }
     int lastLength() const { return m_lastLength; }
-    long wordsExamined() const { return m_cursor->wordsExamined(); }
+    long wordsExamined() const { return isComplete() ? 0 : m_cursor->wordsExamined(); }
     std::uint32_t wordCount() const;
     long matchCount() const { return m_matches; }
     // Words examined over the whole run so far.
-    long totalWordsExamined() const { return m_examinedBefore + m_cursor->wordsExamined(); }
+    long totalWordsExamined() const {
+        return m_examinedBefore + (isComplete() ? 0 : m_cursor->wordsExamined());
+    }
 
     // The raw bytes of the last match, ended by byte value 0; valid until the next step.
     const char* matchBytes() const { return m_cursor->rawBytes(); }

@@ -22,11 +22,14 @@ TEST(FastMatcherAgreement, EveryWordOfTheDefaultDictionary) {
     long total = 0;
     for (int length = 1; length < dictionary.slotCount(); ++length) {
         InputEngine cursor(dictionary);
-        if (!cursor.start(length)) continue;
+        if (!cursor.start(length))
+            continue;
         for (;;) {
             const lxd::LetterIndex* letters = cursor.nextByFilter();
-            if (letters == nullptr) continue;
-            if (letters[0] == lxd::kNoLetter) break;
+            if (letters == nullptr)
+                continue;
+            if (letters[0] == lxd::kNoLetter)
+                break;
             byLength[length].emplace_back(letters, letters + length + 1);
             ++total;
         }
@@ -35,8 +38,8 @@ TEST(FastMatcherAgreement, EveryWordOfTheDefaultDictionary) {
 
     const LetterMap letters = LetterMap::fromDictionary(dictionary);
     const std::pair<const char*, Matcher> cases[] = {
-        {".l.ea.y", Matcher::Template},     {"s....", Matcher::Template},
-        {"..ing", Matcher::Template},       {"q", Matcher::Template},
+        {".l.ea.y", Matcher::Template},         {"s....", Matcher::Template},
+        {"..ing", Matcher::Template},           {"q", Matcher::Template},
         {";aeinrst", Matcher::DistinctAnagram}, {";eat", Matcher::DistinctAnagram},
         {";sta*", Matcher::DistinctAnagram},    {";xyz.", Matcher::DistinctAnagram},
         {";eerst", Matcher::CountedAnagram},    {";ssee..", Matcher::CountedAnagram},
@@ -47,9 +50,8 @@ TEST(FastMatcherAgreement, EveryWordOfTheDefaultDictionary) {
         ASSERT_TRUE(engine.compile(pattern, letters)) << pattern;
         ASSERT_EQ(engine.matcher(), matcher) << pattern;
         long matches = 0;
-        for (int length = engine.effectiveShortest(); length <= engine.effectiveLongest() &&
-                                                      length < dictionary.slotCount();
-             ++length) {
+        for (int length = engine.effectiveShortest();
+             length <= engine.effectiveLongest() && length < dictionary.slotCount(); ++length) {
             engine.setLength(length);
             for (const auto& word : byLength[length]) {
                 const bool fast = engine.matches(word.data());
@@ -57,7 +59,9 @@ TEST(FastMatcherAgreement, EveryWordOfTheDefaultDictionary) {
                 matches += fast;
             }
         }
-        if (std::string_view(pattern) != ";xyz.") EXPECT_GT(matches, 0) << pattern;
+        if (std::string_view(pattern) != ";xyz.") {
+            EXPECT_GT(matches, 0) << pattern;
+        }
     }
 }
 

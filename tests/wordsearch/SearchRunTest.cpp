@@ -40,7 +40,8 @@ protected:
     static Words finish(SearchRun& run) {
         Words found;
         for (auto step = run.step(); step != SearchRun::Step::Complete; step = run.step())
-            if (step == SearchRun::Step::Match) found.push_back(run.matchBytes());
+            if (step == SearchRun::Step::Match)
+                found.push_back(run.matchBytes());
         return found;
     }
     Words search(std::string_view pattern) {
@@ -90,7 +91,8 @@ TEST_F(SearchRunTest, TheLengthRangeBoundsTheScan) {
 
 TEST_F(SearchRunTest, ProgressCountsTheWordsOfEachLength) {
     Words list;
-    for (int i = 0; i < 1200; ++i) list.push_back("w" + std::to_string(1000 + i) + "x");
+    for (int i = 0; i < 1200; ++i)
+        list.push_back("w" + std::to_string(1000 + i) + "x");
     for (auto& word : list)  // digits are letters of their own in this alphabet
         ASSERT_EQ(word.size(), 6u);
     list.push_back("abc");
@@ -104,7 +106,9 @@ TEST_F(SearchRunTest, ProgressCountsTheWordsOfEachLength) {
     long lastExamined = 0;
     std::set<std::string> seen;
     for (auto step = run.step(); step != SearchRun::Step::Complete; step = run.step()) {
-        if (step == SearchRun::Step::Match) EXPECT_TRUE(seen.insert(run.matchBytes()).second);
+        if (step == SearchRun::Step::Match) {
+            EXPECT_TRUE(seen.insert(run.matchBytes()).second);
+        }
         if (run.length() == 6) {
             EXPECT_EQ(run.wordCount(), 1200u);
             EXPECT_GE(run.wordsExamined(), lastExamined);
@@ -117,34 +121,41 @@ TEST_F(SearchRunTest, ProgressCountsTheWordsOfEachLength) {
 }
 
 TEST_F(SearchRunTest, AStoppedRunContinuesExactlyWhereItStopped) {
-    // Sparse matches in long blocks, so the run stops between slices as well as
-    // between matches and lengths.
+    // Three lengths of digit words; a "z" word every 700 words makes the sparse pattern
+    // stop between slices, the dense one between matches, and both between lengths.
     Words list;
     for (int i = 0; i < 3000; ++i) {
-        std::string word = std::to_string(100000 + i * 7);
-        list.push_back(word.substr(0, 3 + i % 4));
+        const std::string digits = std::to_string(100000 + i * 7).substr(0, 3 + i % 3);
+        list.push_back(i % 700 == 0 ? "z" + digits : digits);
     }
     open(list);
-    compile("*7");
-    const Words uninterrupted = search("*7");
-    ASSERT_GT(uninterrupted.size(), 100u);
-
-    SearchRun run(dictionary, engine);
-    ASSERT_TRUE(run.start());
-    Words resumed;
-    int slices = 0;
     MatchEngine other;
     ASSERT_TRUE(other.compile("1*", LetterMap::fromDictionary(dictionary)));
-    for (auto step = run.step(); step != SearchRun::Step::Complete; step = run.step()) {
-        if (step == SearchRun::Step::Match) resumed.push_back(run.matchBytes());
-        if (step == SearchRun::Step::NothingYet) ++slices;
-        // While stopped, another search reads the same dictionary.
-        SearchRun between(dictionary, other);
-        between.start();
-        for (int k = 0; k < 3; ++k) between.step();
+    for (const char* pattern : {"z*", "*7"}) {
+        const Words uninterrupted = search(pattern);
+        ASSERT_GE(uninterrupted.size(), 5u) << pattern;
+
+        compile(pattern);
+        SearchRun run(dictionary, engine);
+        ASSERT_TRUE(run.start());
+        Words resumed;
+        int slices = 0;
+        for (auto step = run.step(); step != SearchRun::Step::Complete; step = run.step()) {
+            if (step == SearchRun::Step::Match)
+                resumed.push_back(run.matchBytes());
+            if (step == SearchRun::Step::NothingYet)
+                ++slices;
+            // While stopped, another search reads the same dictionary.
+            SearchRun between(dictionary, other);
+            between.start();
+            for (int k = 0; k < 3; ++k)
+                between.step();
+        }
+        if (pattern[0] == 'z') {
+            EXPECT_GT(slices, 0);
+        }
+        EXPECT_EQ(resumed, uninterrupted) << pattern;
     }
-    EXPECT_GT(slices, 0);
-    EXPECT_EQ(resumed, uninterrupted);
 }
 
 TEST_F(SearchRunTest, NoRunWithoutADictionaryOrAProgram) {
