@@ -10,6 +10,14 @@ namespace tessaran {
 
 using BatchArgs = std::vector<std::string>;
 
+class PictureExporter;
+
+// What the windowing layer lends the batch modes, which live in the core and never see
+// Qt. Empty when gridsmith is built without the windowing layer.
+struct BatchServices {
+    const PictureExporter* pictures = nullptr;  // bitmaps, PNG, SVG and PDF
+};
+
 // --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
 // writes the grid back in canonical form.
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
@@ -21,5 +29,10 @@ int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
 // --stats FILE: prints the grid statistics of a grid file.
 int runStatsMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+
+// --export KIND IN.tgr -o FILE [--no-numbers] [--no-answers] [--zoom PERCENT]: exports a
+// grid file as a text grid, answer list, exchange text, metafile, bitmap, PNG, SVG or PDF.
+int runExportMode(const BatchArgs& args, std::ostream& out, std::ostream& err,
+                  const BatchServices& services);
 
 }  // namespace tessaran

@@ -6,11 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "app/BatchModes.h"
+
 namespace tessaran {
 
-// Runs one batch mode. args excludes the program name; args[0] names the mode.
+// Runs one batch mode. args excludes the program name; args[0] names the mode. services
+// lends the windowing layer's devices to the modes that draw pictures.
 // Returns the process exit status: 0 only on success.
-int runGridsmith(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runGridsmith(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+                 const BatchServices& services = {});
 
 // True when args asks for batch mode rather than the editor window.
 bool isBatchInvocation(const std::vector<std::string>& args);

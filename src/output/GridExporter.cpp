@@ -1,12 +1,8 @@
 #include "output/GridExporter.h"
 
-#include <cerrno>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
-#include <system_error>
 
+#include "grid/FileReplace.h"
 #include "grid/Grid.h"
 #include "output/GridRenderer.h"
 #include "output/MetafileSurface.h"
@@ -134,47 +130,19 @@ bool GridExporter::exportToFile(ExportKind kind, const std::string& path,
             *error = data.error;
         return false;
     }
-    return replaceFileContents(path, data.bytes, error);
-}
-
-bool replaceFileContents(const std::string& path, std::string_view bytes, std::string* error) {
-    namespace fs = std::filesystem;
-    auto fail = [&](const std::string& reason) {
-        if (error)
-            *error = reason;
-        return false;
-    };
-    const fs::path target(path);
-    std::error_code code;
-    if (fs::is_directory(target, code))
-        return fail(path + " is a folder");
-    // A name of our own beside the target, so that the rename stays on one file system.
-    fs::path temporary;
-    for (int attempt = 0;; ++attempt) {
-        temporary = target;
-        temporary += ".part" + std::to_string(attempt);
-        if (!fs::exists(temporary, code))
+    switch (replaceFile(path, data.bytes)) {
+        case FileReplaceResult::Done:
+            return true;
+        case FileReplaceResult::CannotCreate:
+            if (error)
+                *error = "cannot create a file beside " + path;
+            return false;
+        case FileReplaceResult::WriteFailed:
             break;
-        if (attempt == 99)
-            return fail("no temporary file name is free beside " + path);
     }
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return fail("cannot create " + temporary.string() + ": " + std::strerror(errno));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            fs::remove(temporary, code);
-            return fail("writing " + path + " failed");
-        }
-    }
-    fs::rename(temporary, target, code);
-    if (code) {
-        fs::remove(temporary, code);
-        return fail("cannot replace " + path);
-    }
-    return true;
+    if (error)
+        *error = "writing " + path + " failed";
+    return false;
 }
 
 }  // namespace tessaran

@@ -57,8 +57,4 @@ private:
     const PictureExporter* m_pictures;
 };
 
-// Replaces path with bytes through a temporary file in the same folder; false (with the
-// reason in error) when it could not, leaving any existing file as it was.
-bool replaceFileContents(const std::string& path, std::string_view bytes, std::string* error);
-
 }  // namespace tessaran

@@ -5,6 +5,7 @@
 #include "grid/Cell.h"
 #include "grid/Grid.h"
 #include "grid/Light.h"
+#include "grid/UnchStatus.h"
 #include "output/CellEdges.h"
 #include "output/ViewSettings.h"
 
@@ -142,6 +143,41 @@ public:
             fill(std::max(m.left, clip.left), std::max(m.top, clip.top),
                  std::min(m.right, clip.right), std::min(m.bottom, clip.bottom),
                  m_options.windowColour);
+    }
+
+    void paintArrows() {
+        const int size = m_metrics.arrowSize;
+        if (size == 0 || m_settings.arrowMode == ArrowMode::Never)
+            return;
+        for (const Light* light : m_grid.lights()) {
+            const UnchStatus status = unchStatus(m_grid, *light);
+            Colour colour = rgb(0, 0, 0);
+            if (status.level == UnchLevel::Underunched) {
+                colour = m_settings.underunchedColour;
+            } else if (status.level == UnchLevel::Overunched || status.consecutiveExceeded) {
+                colour = m_settings.overunchedColour;
+            } else if (m_settings.arrowMode != ArrowMode::Always) {
+                continue;
+            }
+            // A triangle whose base lies on the box edge where the text begins and whose
+            // apex points one arrow size along the reading direction.
+            const DeviceRect box = lightSpanBox(m_metrics, m_origin, *light);
+            const int half = 2 * size / 3;
+            const bool reversed = light->isReversed();
+            std::vector<DevicePoint> triangle;
+            if (light->direction() == Direction::Across) {
+                const int centre = (box.top + box.bottom) / 2;
+                const int base = reversed ? box.right : box.left;
+                const int apex = reversed ? base - size : base + size;
+                triangle = {{base, centre - half}, {base, centre + half}, {apex, centre}};
+            } else {
+                const int centre = (box.left + box.right) / 2;
+                const int base = reversed ? box.bottom : box.top;
+                const int apex = reversed ? base - size : base + size;
+                triangle = {{centre - half, base}, {centre + half, base}, {centre, apex}};
+            }
+            m_surface.fillPolygon(triangle, colour);
+        }
     }
 
     void paintSelection() {
@@ -420,6 +456,7 @@ void GridRenderer::paint(DrawingSurface& surface, const RenderOptions& options) 
                     letterRecord(m_grid.cellAt(row, column), options);
         if (!options.erased)
             painter.paintMargins();
+        painter.paintArrows();
         painter.paintSelection();
     }
 }

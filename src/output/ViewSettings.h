@@ -2,8 +2,7 @@
 // Everything the grid window owns that decides how a grid looks: the eighteen display
 // dimensions, the grid's colours and fonts (each a default with an optional per-grid
 // override), the view colours and the view state. It also reads and writes the grid
-// file's appearance lines, which carry a grid's overrides and its lights' and cells'
-// own colours and fonts.
+// file's grid-level appearance lines, which carry the grid's overrides.
 
 #include <iosfwd>
 #include <string_view>
@@ -15,9 +14,6 @@
 #include "output/Units.h"
 
 namespace tessaran {
-
-class Cell;
-class Light;
 
 // When the light direction arrows are drawn.
 enum class ArrowMode { Never = 0, IfOutOfRange = 1, Always = 2 };
@@ -69,13 +65,10 @@ public:
     // overridden dimension, then ForegroundColor, BackgroundColor, NumberFont, TextFont
     // when overridden.
     void writeGridExtras(std::ostream& out) const;
-    // Takes one grid-level appearance line; false when its key is none of the 22.
+    // Takes one grid-level appearance line (either line form of the grid file); false
+    // when its key is none of the 22. A light's or cell's own colour and font live in
+    // the model, and GridView reads and writes their lines.
     bool readGridExtra(std::string_view line);
-    // A light's or cell's own BackgroundColor and TextFont lines, and reading them back.
-    static void writeLightExtras(std::ostream& out, const Light& light);
-    static void writeCellExtras(std::ostream& out, const Cell& cell);
-    static bool readLightExtra(std::string_view line, Light& light);
-    static bool readCellExtra(std::string_view line, Cell& cell);
 
 private:
     DisplayDimensions m_dimensions;

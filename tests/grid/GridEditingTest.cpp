@@ -159,6 +159,43 @@ TEST(AddLight, FullCheckingJoinsCrossingLightsThroughTheNewCells) {
     EXPECT_EQ(lightList(f.grid), (Lights{"(0,2)-(2,2)a", "(1,0)-(1,4)d"}));
 }
 
+TEST(Join, NeighbourLightGrowsOverTheCellAndABareCellBeyond) {
+    // Row 1: a cell only in a down light, the joined cell (also only down), then an across
+    // light. The across light takes in both.
+    GridFixture f(5, 3);
+    f.down(0, 0, 3);
+    f.down(1, 0, 3);
+    Light* across = f.across(2, 1, 3);
+    f.grid.join({1, 1, 1, 1, 1, 0});
+    EXPECT_EQ(specText(across->spec()), "(0,1)-(4,1)a");
+    EXPECT_EQ(testing::structuralFaults(f.grid), "");
+}
+
+TEST(Join, LightEndingAtTheCellTakesInABareNeighbour) {
+    GridFixture f(3, 3);
+    Light* down = f.down(1, 0, 2);
+    f.across(0, 2, 3);
+    f.grid.join({1, 1, 1, 1, 0, 1});
+    EXPECT_EQ(specText(down->spec()), "(1,0)-(1,2)d");
+}
+
+TEST(Join, LightsOnBothSidesBecomeOne) {
+    GridFixture f(7, 3);
+    Light* left = f.across(0, 1, 3);
+    f.across(4, 1, 3);
+    f.down(3, 0, 3);
+    f.grid.join({3, 1, 3, 1, 1, 0});
+    EXPECT_EQ(lightList(f.grid), (Lights{"(0,1)-(6,1)a", "(3,0)-(3,2)d"}));
+    EXPECT_EQ(specText(left->spec()), "(0,1)-(6,1)a");
+}
+
+TEST(Join, NothingToJoinBesideBlocks) {
+    GridFixture f(3, 3);
+    f.down(1, 0, 3);
+    f.grid.join({1, 1, 1, 1, 1, 0});
+    EXPECT_EQ(lightList(f.grid), (Lights{"(1,0)-(1,2)d"}));
+}
+
 TEST(ToggleBlock, BlockingShortensOrSplitsTheLight) {
     GridFixture f(9, 1);
     f.across(0, 0, 9);

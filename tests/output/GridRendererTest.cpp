@@ -199,6 +199,64 @@ TEST(GridRenderer, ScreenAddsMarginsGraticuleAndSelection) {
     EXPECT_EQ(metafile.colourAt(0, 0), kBlack);
 }
 
+TEST(GridRenderer, ArrowsFollowTheUnchCheck) {
+    // Two across lights of two unchecked cells each; the second reads backwards.
+    testing::GridFixture f(2, 2);
+    f.grid.setting(GridSetting::DirectionMode).setOverride(1);
+    f.across(0, 0, 2);
+    f.grid.createLights({{1, 1, 0, 1, -1, 0}});
+    f.grid.refresh();
+    ViewSettings settings;
+    settings.underunchedColour = rgb(0, 0, 255);
+    settings.overunchedColour = rgb(255, 0, 0);
+    RenderOptions options;
+    options.interactive = true;
+    auto arrows = [&] {
+        RecordingSurface s;
+        GridRenderer(f.grid, settings).paint(s, options);
+        return s.polygons();
+    };
+    EXPECT_TRUE(arrows().empty());  // "Never" by default
+    settings.arrowMode = ArrowMode::IfOutOfRange;
+    EXPECT_TRUE(arrows().empty());  // within the (absent) limits
+    settings.arrowMode = ArrowMode::Always;
+    auto drawn = arrows();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].colour, rgb(0, 0, 0));
+    // Box of the first light: from (10 + 2 + 4 - 1, ...) and 66 - 8 wide by 33 - 8 high;
+    // the arrow size is 6, its base 2 x 4 long.
+    const int left = 15, top = 15, centre = top + 25 / 2;
+    EXPECT_EQ(drawn[0].points, (std::vector<DevicePoint>{
+                                   {left, centre - 4}, {left, centre + 4}, {left + 6, centre}}));
+    // The reversed light's arrow sits on the right edge of its box and points left.
+    const int right = left + 58;
+    EXPECT_EQ(drawn[1].points[0].x, right);
+    EXPECT_EQ(drawn[1].points[2].x, right - 6);
+
+    // Lights of two must have one unch at most and no run of two.
+    UnchModel model;
+    model.maxConsecutive = 1;
+    model.minUnched = {0, 0};
+    model.maxUnched = {1, 1};
+    f.grid.setUnchModel(model);
+    settings.arrowMode = ArrowMode::IfOutOfRange;
+    drawn = arrows();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0].colour, rgb(255, 0, 0));
+    // Now two unches are required: within the limits until a down light checks cells.
+    model.minUnched = {0, 2};
+    model.maxUnched = {1, 2};
+    model.maxConsecutive = 2;
+    f.grid.setUnchModel(model);
+    EXPECT_TRUE(arrows().empty());
+    f.down(1, 0, 2);
+    f.grid.refresh();
+    drawn = arrows();
+    ASSERT_EQ(drawn.size(), 3u);
+    for (const auto& arrow : drawn)
+        EXPECT_EQ(arrow.colour, rgb(0, 0, 255));
+}
+
 TEST(GridRenderer, ScreenShowsProvisionalLettersAndClashes) {
     BarredGrid g;
     g.at(0, 0).setText("X");  // clashes with the light's N

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "grid/GridTestSupport.h"
+#include "grid/GridFile.h"
 #include "output/ViewSettings.h"
 
 namespace tessaran {
@@ -67,23 +67,10 @@ TEST(ViewSettings, SaveAsDefaultsKeepsValuesAndDropsOverrides) {
     EXPECT_EQ(out.str(), "");
 }
 
-TEST(ViewSettings, LightsAndCellsKeepOnlyColourAndFont) {
-    testing::GridFixture f(3, 1);
-    Light* light = f.across(0, 0, 3);
-    EXPECT_TRUE(ViewSettings::readLightExtra("BackgroundColor=1,2,3", *light));
-    EXPECT_TRUE(ViewSettings::readLightExtra(
-        "TextFont=0,0,0,-187,0,0,0,700,0,0,0,0,1,2,1,34,System", *light));
-    EXPECT_FALSE(ViewSettings::readLightExtra("ForegroundColor=1,2,3", *light));
-    EXPECT_FALSE(ViewSettings::readCellExtra("CellWidth=100", f.at(0, 1)));
-    EXPECT_TRUE(ViewSettings::readCellExtra("BackgroundColor=9,9,9", f.at(0, 1)));
-    std::ostringstream lightLines, cellLines, plainCell;
-    ViewSettings::writeLightExtras(lightLines, *light);
-    ViewSettings::writeCellExtras(cellLines, f.at(0, 1));
-    ViewSettings::writeCellExtras(plainCell, f.at(0, 2));
-    EXPECT_EQ(lightLines.str(),
-              "BackgroundColor=1,2,3\r\nTextFont=0,0,0,-187,0,0,0,700,0,0,0,0,1,2,1,34,System\r\n");
-    EXPECT_EQ(cellLines.str(), "BackgroundColor=9,9,9\r\n");
-    EXPECT_EQ(plainCell.str(), "");
+TEST(ViewSettings, DimensionKeysAreTheGridFilesAppearanceKeys) {
+    for (int i = 0; i < kDisplayDimensionCount; ++i)
+        EXPECT_STREQ(displayDimensionInfo(static_cast<DisplayDimension>(i)).key,
+                     GridFile::kAppearanceKeywords[i]);
 }
 
 }  // namespace
