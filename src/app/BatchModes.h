@@ -21,6 +21,8 @@ struct BatchServices {
 // --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
 // writes the grid back in canonical form.
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+// gridsmith --search PATTERN [...]: the word search, one match a line.
+int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --fill IN.tgr [-o OUT.tgr] [...]: Normal Fill, printing its result text.
 int runFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --unch-fill IN.tgr [-o OUT.tgr] [...]: Normal Fill followed by Unch Fill.
