@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <new>
@@ -254,6 +255,10 @@ bool BuildRun::run(const DictionaryBuilder::OutputOpener& openOutput) {
         if (!writeBlock(length, *out, written))
             return false;
         position += written;
+        // Offsets are 32-bit: a larger file could not be read back, so it counts as a
+        // failed write rather than a file with wrong offsets.
+        if (position > UINT32_MAX)
+            out->setstate(std::ios::badbit);
         if (*out)
             m_monitor.message(buildtext::kLengthDone, std::to_string(length));
     }
