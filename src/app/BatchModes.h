@@ -21,6 +21,8 @@ struct BatchServices {
 // --check FILE [-o OUT]: reads a grid file, reports the reader's result, optionally
 // writes the grid back in canonical form.
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+// gridsmith --search PATTERN [...]: the word search, one match a line.
+int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
 // --new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT: writes a new grid file.
 int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);

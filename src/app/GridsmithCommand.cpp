@@ -34,6 +34,8 @@ const Mode kModes[] = {
     {"--new", "--new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT\n"
               "                                  make a new grid file", runNewMode},
     {"--stats", "--stats FILE                    print a grid's statistics", runStatsMode},
+    {"--search", "--search PATTERN [options]      list the dictionary's words that fit PATTERN",
+     runSearchMode},
 };
 
 void printHelp(std::ostream& out) {

@@ -58,7 +58,8 @@ struct CheckedCounts {
 //
 // Invariants kept by every operation: 0 or 1 to 50 rows and columns; a cell is in at most
 // one across and one down light; a light is a straight run of 1 to 50 cells along one row
-// or column with a step of one. Texts never contain line breaks.
+// or column with a step of one. Texts that the grid file carries never contain line
+// breaks.
 //
 // The light table: slots that are empty or own one light. It starts with 4 slots and
 // doubles when a new light finds no empty slot; a new light takes the first empty slot and

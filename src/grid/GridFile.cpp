@@ -112,6 +112,38 @@ bool readLine(std::istream& in, std::string& line) {
     return true;
 }
 
+// The first line is read into a buffer of kFirstLineLength characters: a longer one is cut
+// there and its rest is read as the next line, and a file that is no text at all (one
+// endless line) is rejected after a few bytes.
+constexpr size_t kFirstLineLength = 254;
+
+bool readFirstLine(std::istream& in, std::string& line) {
+    line.clear();
+    using Traits = std::istream::traits_type;
+    for (;;) {
+        const auto c = in.get();
+        if (c == Traits::eof())
+            return !line.empty();
+        if (c == '\n')
+            break;
+        line += Traits::to_char_type(c);
+        if (line.size() == kFirstLineLength) {
+            // A line end right behind a full buffer still belongs to this line.
+            if (in.peek() == '\r') {
+                in.get();
+                if (in.peek() != '\n')
+                    in.putback('\r');
+            }
+            if (in.peek() == '\n')
+                in.get();
+            return true;
+        }
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
 int lookUp(std::string_view line, std::string_view& value) {
     return GridFile::matchKeyword(line, GridFile::kKeywords, GridFile::kKeywordCount, value);
 }
@@ -339,7 +371,7 @@ void GridFile::writeProperty(std::ostream& out, std::string_view key, std::strin
 int GridFile::read(Grid& grid, std::istream& in) {
     std::string line;
     std::string_view value;
-    if (!readLine(in, line) || lookUp(line, value) != kTessaran)
+    if (!readFirstLine(in, line) || lookUp(line, value) != kTessaran)
         return kGridFileNotGrid;
     if (leadingInt(value) != kVersion)
         return kGridFileWrongVersion;

@@ -2,9 +2,10 @@
 // The grid file (.tgr): a line-oriented text file, also the in-memory form of the undo
 // snapshot.
 //
-// Lines end in CR LF when written; a lone LF also ends a line when read. A line is either
-// a header, "[" keyword, one space, numbers separated by spaces, "]", or a property,
-// keyword "=" value (the value runs to the end of the line). Keywords compare
+// Lines end in CR LF when written; a lone LF also ends a line when read, and the first
+// line is read as at most 254 characters (the rest of a longer one is the next line). A
+// line is either a header, "[" keyword, one space, numbers separated by spaces, "]", or a
+// property, keyword "=" value (the value runs to the end of the line). Keywords compare
 // case-sensitively and must be followed exactly by the space or the "=", so "Number" never
 // matches "Number2=...". Layout, in the order written:
 //

@@ -48,6 +48,9 @@ struct PatternBody {
     int fixedLength = 0;
     int extraLength = 0;  // capped at 32 (unbounded counts as 32)
     int anagramCount = 0;
+    // The anagram part is only different letters, as many as the fixed length: a run
+    // fits when it is an arrangement of them.
+    bool arrangement = false;
 };
 
 struct CompiledPattern {

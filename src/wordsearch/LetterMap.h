@@ -10,9 +10,14 @@
 
 namespace tessaran {
 
+class Dictionary;
+
 class LetterMap {
 public:
     static constexpr uint8_t kNotALetter = 255;
+
+    // The alphabet of the loaded dictionary (no letters while it is invalid).
+    static LetterMap fromDictionary(const Dictionary& dictionary);
 
     // An alphabet without letters: every character is a wildcard.
     LetterMap() { m_letterOf.fill(kNotALetter); }

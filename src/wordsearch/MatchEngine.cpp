@@ -16,7 +16,8 @@ uint32_t positionMask(int start, int length) {
 
 }  // namespace
 
-MatchEngine::MatchEngine() : m_errorText(PatternError::kNone) {}
+MatchEngine::MatchEngine()
+    : m_errorText(PatternError::kNone), m_pools(PatternCompiler::kMaxDepth + 2) {}
 
 bool MatchEngine::compile(std::string_view text, const LetterMap& letters) {
     PatternCompiler compiler(letters);
@@ -86,7 +87,7 @@ bool MatchEngine::hasLength(const uint8_t* letters) const {
     return letters[m_length] == 255;
 }
 
-bool MatchEngine::matches(const uint8_t* letters) {
+bool MatchEngine::matches(const lxd::LetterIndex* letters) {
     if (!m_compiled || !hasLength(letters))
         return false;
     switch (m_matcher) {
@@ -257,16 +258,35 @@ bool MatchEngine::matchLevel(int pc, int p, int extra) {
 }
 
 bool MatchEngine::matchAnagram(const PatternBody& body, int start, int length) {
+    if (body.arrangement && length == body.anagramCount) {
+        // No slack: each letter of the run must be a different one of the list.
+        const uint8_t* listed = m_pattern.program.data() + body.anagramPc + 2;
+        uint32_t seen = 0;
+        for (int i = start; i < start + length; ++i) {
+            const void* at = std::memchr(listed, m_word[i], length);
+            if (at == nullptr)
+                return false;
+            const uint32_t bit = 1u << (static_cast<const uint8_t*>(at) - listed);
+            if (seen & bit)
+                return false;
+            seen |= bit;
+        }
+        return true;
+    }
     AnagramRun run;
     run.start = start;
     run.length = length;
+    run.pool = m_pools[m_poolDepth++].data();
     for (int i = start; i < start + length; ++i) {
         const uint8_t letter = m_word[i];
         if (run.pool[letter]++ == 0)
-            run.letters.push_back(letter);
-        run.highestLetter = std::max<int>(run.highestLetter, letter);
+            run.letters[run.letterCount++] = letter;
     }
-    return matchAnagramFrom(body.anagramPc, run, length - body.anagramCount);
+    const bool ok = matchAnagramFrom(body.anagramPc, run, length - body.anagramCount);
+    for (int i = 0; i < run.letterCount; ++i)
+        run.pool[run.letters[i]] = 0;
+    --m_poolDepth;
+    return ok;
 }
 
 bool MatchEngine::claimed(int start, int length) const {
@@ -277,15 +297,15 @@ bool MatchEngine::claimed(int start, int length) const {
 // slack, the claimed positions and the pool.
 std::string MatchEngine::stateKey(int pc, const AnagramRun& run, int slack) const {
     std::string key;
-    key.reserve(8 + run.letters.size());
+    key.reserve(8 + run.letterCount);
     for (int value : {pc, slack + 1024}) {
         key += static_cast<char>(value & 0xFF);
         key += static_cast<char>(value >> 8);
     }
     for (int shift = 0; shift < 32; shift += 8)
         key += static_cast<char>(m_claims >> shift);
-    for (uint8_t letter : run.letters)
-        key += static_cast<char>(run.pool[letter]);
+    for (int i = 0; i < run.letterCount; ++i)
+        key += static_cast<char>(run.pool[run.letters[i]]);
     return key;
 }
 
@@ -306,13 +326,15 @@ bool MatchEngine::matchAnagramFrom(int pc, AnagramRun& run, int slack) {
                 std::string key;
                 if (++run.tries > kRememberAfter) {
                     key = stateKey(pc, run, slack);
-                    if (run.failed.count(key) != 0)
+                    if (!run.failed)
+                        run.failed = std::make_unique<std::unordered_set<std::string>>();
+                    if (run.failed->count(key) != 0)
                         return false;
                 }
                 const bool ok = code == kOneOf || code == kNoneOf ? chooseLetter(pc, run, slack)
                                                                   : placeSubpattern(pc, run, slack);
                 if (!ok && !key.empty())
-                    run.failed.insert(std::move(key));
+                    run.failed->insert(std::move(key));
                 return ok;
             }
             case kDistinctLetters: {
@@ -396,7 +418,10 @@ bool MatchEngine::chooseLetter(int pc, AnagramRun& run, int slack) {
                 return true;
         return false;
     }
-    for (int letter = run.highestLetter; letter >= 0; --letter)
+    int highest = -1;  // the pool holds nothing above the run's highest letter
+    for (int i = 0; i < run.letterCount; ++i)
+        highest = std::max<int>(highest, run.letters[i]);
+    for (int letter = highest; letter >= 0; --letter)
         if (std::memchr(listed, letter, k) == nullptr && tryLetter(static_cast<uint8_t>(letter)))
             return true;
     return false;

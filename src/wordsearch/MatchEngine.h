@@ -7,17 +7,20 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 #include <vector>
 
+#include "dictionary/WordFilter.h"
 #include "wordsearch/CompiledPattern.h"
 #include "wordsearch/LetterMap.h"
 
 namespace tessaran {
 
-class MatchEngine {
+// It is the filter of the word search's InputEngine.
+class MatchEngine : public WordFilter {
 public:
     // Which routine matches(): the three simplest shapes skip the interpreter.
     enum class Matcher {
@@ -55,7 +58,7 @@ public:
 
     // Whether the word (of the length set) fits the pattern, by the matcher chosen
     // at compile time. False when nothing is compiled or the word has another length.
-    bool matches(const uint8_t* letters);
+    bool matches(const lxd::LetterIndex* letters) override;
     // The same decision by the general interpreter whatever the shape; the fast
     // matchers must always agree with it.
     bool matchesByInterpreter(const uint8_t* letters);
@@ -64,13 +67,13 @@ private:
     struct AnagramRun {
         int start = 0;
         int length = 0;
-        int highestLetter = 0;
-        std::array<uint8_t, 256> pool{};
-        std::vector<uint8_t> letters;  // the run's different letters
+        uint8_t* pool = nullptr;                    // count per letter index, all 256 of them
+        std::array<uint8_t, kLongestWord> letters;  // the run's different letters
+        int letterCount = 0;
         // Places tried in this run. Past a bound the states that failed are remembered,
         // so that many choice lists or subpatterns cannot take exponential time.
         int tries = 0;
-        std::unordered_set<std::string> failed;
+        std::unique_ptr<std::unordered_set<std::string>> failed;
     };
 
     static int clampLength(int n) { return n < 2 ? 1 : n < kLongestWord ? n : kLongestWord; }
@@ -106,6 +109,9 @@ private:
     const uint8_t* m_word = nullptr;
     uint32_t m_claims = 0;         // positions claimed by anagram subpatterns
     std::vector<uint32_t> m_memo;  // per (slot, p, extra): stamp * 2 + outcome
+    // One pool per depth of nested anagram parts, all zero when not in use.
+    std::vector<std::array<uint8_t, 256>> m_pools;
+    int m_poolDepth = 0;
     uint32_t m_stamp = 0;
 };
 

@@ -121,6 +121,9 @@ bool PatternCompiler::compileBody(size_t& i, int depth, Lengths& out, size_t& cl
     body.fixedLength = fixed;
     body.extraLength = std::min(extra, 32);
     body.anagramCount = count;
+    body.arrangement =
+        !hasTemplate && hasAnagram && p.program[body.anagramPc] == kDistinctLetters &&
+        p.program[body.anagramPc + 1] == count && p.program[body.anagramPc + 2 + count] == kEnd;
     out.fixed = fixed;
     out.extra = extra;
     return true;
