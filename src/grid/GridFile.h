@@ -68,6 +68,9 @@ public:
     // Does not refresh and does not touch the file name or undo state (Grid::readGrid
     // does).
     static int read(Grid& grid, std::istream& in);
+    // read for the undo snapshot, the grid's own text: it may also describe a grid that
+    // has no cells yet ([Grid 0 0]), which no file may.
+    static int readSnapshot(Grid& grid, std::istream& in);
 
     // Writes the whole grid to out. Returns 0, or 16 when the stream reported an error.
     static int write(const Grid& grid, std::ostream& out);

@@ -268,13 +268,9 @@ TEST(GridFile, ReadingClampsSettingsAndFillsShortUnchEntries) {
 TEST(GridFile, EmptyTextsSurviveWhereTheyMeanSomething) {
     FileFixture f;
     const std::string text = crlf({
-        "[Tessaran 60]",
-        "[Grid 5 5]",
-        "Description=",
-        "[Light 0 0 5 0]",
+        "[Tessaran 60]", "[Grid 5 5]", "Description=", "[Light 0 0 5 0]",
         "Number=",  // suppresses the light's number
-        "[Light 0 1 5 1]",
-        "[Cell 1 0]",
+        "[Light 0 1 5 1]", "[Cell 1 0]",
         "Text=",  // the cell takes no letters of its lights
     });
     std::string withEmptyLightText = text;
@@ -509,6 +505,27 @@ TEST(Undo, FiveStatesWithProvisionalFilledLetters) {
     f.grid.checkpoint();  // 3 -> 4: the undone edit is gone
     EXPECT_EQ(f.grid.undoState(), 4);
     EXPECT_TRUE(f.grid.isChanged());
+}
+
+TEST(Undo, GridWithoutCellsComesBackToo) {
+    Grid grid;  // as made, before any size is given
+    KillListWindows killList;
+    grid.setKillList(&killList);
+    grid.checkpoint();
+    grid.setting(GridSetting::Symmetry).setOverride(3);
+    grid.setDescription("edited");
+    grid.undo();
+    EXPECT_EQ(grid.undoState(), 1);
+    EXPECT_FALSE(grid.setting(GridSetting::Symmetry).isOverridden());
+    EXPECT_FALSE(grid.description());
+    EXPECT_EQ(grid.rows(), 0);
+    grid.redo();
+    EXPECT_EQ(grid.settingValue(GridSetting::Symmetry), 3);
+    EXPECT_EQ(grid.description(), "edited");
+
+    // A file may not describe such a grid.
+    std::istringstream in("[Tessaran 60]\r\n[Grid 0 0]\r\n");
+    EXPECT_EQ(GridFile::read(grid, in), kGridFileBadGridHeader);
 }
 
 TEST(Undo, StateChangesAreReportedOnlyWhenTheStateMoves) {
