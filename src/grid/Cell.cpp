@@ -24,10 +24,7 @@ void Cell::clearNumber(CellCorner corner) {
 }
 
 void Cell::setText(std::string_view text) {
-    if (text.empty())
-        m_text.reset();
-    else
-        m_text = withoutLineBreaks(text);
+    m_text = withoutLineBreaks(text);
     invalidateLights();
 }
 

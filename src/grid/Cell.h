@@ -47,13 +47,14 @@ public:
     void setNumber(CellCorner corner, std::string_view number);
     void clearNumber(CellCorner corner);
 
-    // The cell's own letters. An empty text is stored as absent. Setting or clearing it
-    // drops the cell's filled letter and the fill evaluation of its lights.
+    // The cell's own letters. An empty text is kept: the cell then takes no characters of
+    // the lights through it (clearText gives it back its one character). Setting or
+    // clearing it drops the cell's filled letter and the fill evaluation of its lights.
     const std::optional<std::string>& text() const { return m_text; }
     void setText(std::string_view text);
     void clearText();
     // How many characters of each light text through this cell belong to it: the length
-    // of its own text (at most kMaxTextLength), 1 when it has none.
+    // of its own text (at most kMaxTextLength, possibly 0), 1 when it has none.
     int textLength() const;
 
     const std::optional<Colour>& backgroundColour() const { return m_backgroundColour; }

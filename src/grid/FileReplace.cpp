@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <vector>
 
 namespace tessaran {
@@ -27,7 +28,17 @@ bool writeAll(int fd, std::string_view contents) {
 
 }  // namespace
 
-FileReplaceResult replaceFile(const std::string& path, std::string_view contents) {
+FileReplaceResult replaceFile(const std::string& linkOrPath, std::string_view contents) {
+    std::string path = linkOrPath;
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(linkOrPath, error))) {
+        const auto target = std::filesystem::canonical(linkOrPath, error);
+        if (!error)
+            path = target.string();
+    }
+    if (::access(path.c_str(), F_OK) == 0 && ::access(path.c_str(), W_OK) != 0)
+        return FileReplaceResult::CannotCreate;
+
     const size_t slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);

@@ -103,7 +103,9 @@ UnchLimits Grid::unchLimits(int length) const {
 }
 
 void Grid::setFileName(std::optional<std::string_view> name) {
-    m_fileName = ownedText(name);
+    // Kept exactly: a path is never written into a grid file, and any other spelling would
+    // name another file.
+    m_fileName = name ? std::optional<std::string>(*name) : std::nullopt;
     if (m_observer)
         m_observer->stateChanged();
 }

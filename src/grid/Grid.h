@@ -17,6 +17,7 @@
 namespace tessaran {
 
 class GridView;
+class GridOutput;
 class KillList;
 
 // The ten grid settings, in their fixed order. Each is a GridDimension: a program default
@@ -58,7 +59,8 @@ struct CheckedCounts {
 //
 // Invariants kept by every operation: 0 or 1 to 50 rows and columns; a cell is in at most
 // one across and one down light; a light is a straight run of 1 to 50 cells along one row
-// or column with a step of one. Texts never contain line breaks.
+// or column with a step of one. Texts that the grid file carries never contain line
+// breaks.
 //
 // The light table: slots that are empty or own one light. It starts with 4 slots and
 // doubles when a new light finds no empty slot; a new light takes the first empty slot and
@@ -125,6 +127,10 @@ public:
     void setObserver(GridView* observer) { m_observer = observer; }
     KillList* killList() const { return m_killList; }
     void setKillList(KillList* killList) { m_killList = killList; }
+    // Where the Export command sends the grid: attached by the main window, detached (null)
+    // when it goes.
+    GridOutput* output() const { return m_output; }
+    void setOutput(GridOutput* output) { m_output = output; }
 
     // ---- File name and undo state ----
     const std::optional<std::string>& fileName() const { return m_fileName; }
@@ -299,6 +305,7 @@ private:
     std::optional<UnchModel> m_unchModel;
     GridView* m_observer = nullptr;
     KillList* m_killList = nullptr;
+    GridOutput* m_output = nullptr;
     std::vector<std::unique_ptr<Light>> m_lights;
     std::optional<std::string> m_fileName;
     int m_undoState = 0;

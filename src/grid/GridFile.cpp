@@ -112,6 +112,38 @@ bool readLine(std::istream& in, std::string& line) {
     return true;
 }
 
+// The first line is read into a buffer of kFirstLineLength characters: a longer one is cut
+// there and its rest is read as the next line, and a file that is no text at all (one
+// endless line) is rejected after a few bytes.
+constexpr size_t kFirstLineLength = 254;
+
+bool readFirstLine(std::istream& in, std::string& line) {
+    line.clear();
+    using Traits = std::istream::traits_type;
+    for (;;) {
+        const auto c = in.get();
+        if (c == Traits::eof())
+            return !line.empty();
+        if (c == '\n')
+            break;
+        line += Traits::to_char_type(c);
+        if (line.size() == kFirstLineLength) {
+            // A line end right behind a full buffer still belongs to this line.
+            if (in.peek() == '\r') {
+                in.get();
+                if (in.peek() != '\n')
+                    in.putback('\r');
+            }
+            if (in.peek() == '\n')
+                in.get();
+            return true;
+        }
+    }
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
 int lookUp(std::string_view line, std::string_view& value) {
     return GridFile::matchKeyword(line, GridFile::kKeywords, GridFile::kKeywordCount, value);
 }
@@ -336,12 +368,14 @@ void GridFile::writeProperty(std::ostream& out, std::string_view key, std::strin
     out << key << '=' << value << "\r\n";
 }
 
-int GridFile::read(Grid& grid, std::istream& in) {
+namespace {
+
+int readGridText(Grid& grid, std::istream& in, bool snapshot) {
     std::string line;
     std::string_view value;
-    if (!readLine(in, line) || lookUp(line, value) != kTessaran)
+    if (!readFirstLine(in, line) || lookUp(line, value) != kTessaran)
         return kGridFileNotGrid;
-    if (leadingInt(value) != kVersion)
+    if (leadingInt(value) != GridFile::kVersion)
         return kGridFileWrongVersion;
 
     if (!readLine(in, line) || lookUp(line, value) != kGrid)
@@ -351,14 +385,27 @@ int GridFile::read(Grid& grid, std::istream& in) {
         return kGridFileBadGridHeader;
     const int columns = size[0];
     const int rows = size[1];
-    // The model holds 1 to 50 rows and columns; anything else is not a grid we can hold.
-    if (columns < 1 || columns > Grid::kMaxSize || rows < 1 || rows > Grid::kMaxSize)
-        return kGridFileBadGridHeader;
-
-    grid.setDimensions(columns, rows);  // clears the grid and tells the observer first
+    if (snapshot && columns == 0 && rows == 0) {
+        grid.clear();
+    } else {
+        // The model holds 1 to 50 rows and columns; anything else is not a grid we can hold.
+        if (columns < 1 || columns > Grid::kMaxSize || rows < 1 || rows > Grid::kMaxSize)
+            return kGridFileBadGridHeader;
+        grid.setDimensions(columns, rows);  // clears the grid and tells the observer first
+    }
     NoView noView;
     Reader reader(grid, grid.observer() ? *grid.observer() : noView);
     return reader.readBody(in);
+}
+
+}  // namespace
+
+int GridFile::read(Grid& grid, std::istream& in) {
+    return readGridText(grid, in, false);
+}
+
+int GridFile::readSnapshot(Grid& grid, std::istream& in) {
+    return readGridText(grid, in, true);
 }
 
 int GridFile::write(const Grid& grid, std::ostream& out) {

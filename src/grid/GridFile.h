@@ -2,9 +2,10 @@
 // The grid file (.tgr): a line-oriented text file, also the in-memory form of the undo
 // snapshot.
 //
-// Lines end in CR LF when written; a lone LF also ends a line when read. A line is either
-// a header, "[" keyword, one space, numbers separated by spaces, "]", or a property,
-// keyword "=" value (the value runs to the end of the line). Keywords compare
+// Lines end in CR LF when written; a lone LF also ends a line when read, and the first
+// line is read as at most 254 characters (the rest of a longer one is the next line). A
+// line is either a header, "[" keyword, one space, numbers separated by spaces, "]", or a
+// property, keyword "=" value (the value runs to the end of the line). Keywords compare
 // case-sensitively and must be followed exactly by the space or the "=", so "Number" never
 // matches "Number2=...". Layout, in the order written:
 //
@@ -67,6 +68,9 @@ public:
     // Does not refresh and does not touch the file name or undo state (Grid::readGrid
     // does).
     static int read(Grid& grid, std::istream& in);
+    // read for the undo snapshot, the grid's own text: it may also describe a grid that
+    // has no cells yet ([Grid 0 0]), which no file may.
+    static int readSnapshot(Grid& grid, std::istream& in);
 
     // Writes the whole grid to out. Returns 0, or 16 when the stream reported an error.
     static int write(const Grid& grid, std::ostream& out);

@@ -70,7 +70,7 @@ void Grid::swapWithSnapshot(int newState) {
     UndoSnapshot current = takeSnapshot();
     UndoSnapshot previous = std::move(*m_undoSnapshot);
     std::istringstream in(previous.text);
-    GridFile::read(*this, in);
+    GridFile::readSnapshot(*this, in);
     if (previous.filledLetters.size() == m_cells.size()) {
         for (size_t i = 0; i < m_cells.size(); ++i)
             m_cells[i]->setFilledLetter(previous.filledLetters[i]);

@@ -94,11 +94,13 @@ void Light::placeText(const Cell& cell, std::string_view characters) {
     const int position = textPosition(cell);
     if (position < 0)
         return;
+    // Sanitised first, so that the text grows by exactly what is written into it.
+    const std::string placed = withoutLineBreaks(characters);
     std::string text = m_text.value_or(std::string());
-    const size_t end = position + characters.size();
+    const size_t end = position + placed.size();
     if (text.size() < end)
         text.resize(end, '.');
-    text.replace(position, characters.size(), withoutLineBreaks(characters));
+    text.replace(position, placed.size(), placed);
     while (!text.empty() && text.back() == '.')
         text.pop_back();
     setText(text);

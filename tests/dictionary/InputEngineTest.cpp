@@ -257,6 +257,14 @@ TEST_F(Cursor, MoreCursorsThanFileDescriptorsStillReadTheirBlocksCompletely) {
     }
     for (int i = 0; i < kCursors; ++i)
         EXPECT_EQ(read[i], i % 2 ? fives : fours) << "cursor " << i;
+    // With no descriptor left and none to borrow, a cursor cannot start.
+    {
+        const FileLimit exhausted(static_cast<rlim_t>(openDescriptors()));
+        ASSERT_TRUE(exhausted.ok());
+        InputEngine lonely(dictionary);
+        EXPECT_FALSE(lonely.start(4));
+        EXPECT_EQ(lonely.nextByFilter()[0], lxd::kNoLetter);
+    }
     // Cursors destroyed out of creation order leave the list sound.
     cursors.erase(cursors.begin() + 3);
     cursors.erase(cursors.begin());

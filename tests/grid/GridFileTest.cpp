@@ -265,6 +265,51 @@ TEST(GridFile, ReadingClampsSettingsAndFillsShortUnchEntries) {
     EXPECT_EQ(g.grid.unchModel(), big);
 }
 
+TEST(GridFile, EmptyTextsSurviveWhereTheyMeanSomething) {
+    FileFixture f;
+    const std::string text = crlf({
+        "[Tessaran 60]", "[Grid 5 5]", "Description=", "[Light 0 0 5 0]",
+        "Number=",  // suppresses the light's number
+        "[Light 0 1 5 1]", "[Cell 1 0]",
+        "Text=",  // the cell takes no letters of its lights
+    });
+    std::string withEmptyLightText = text;
+    withEmptyLightText.insert(text.find("[Cell"), "Text=\r\n");
+    EXPECT_EQ(f.read(withEmptyLightText), 0);
+    EXPECT_EQ(f.grid.description(), "");
+    EXPECT_EQ(f.at(0, 1).text(), "");
+    EXPECT_FALSE(f.grid.lights()[1]->text());  // an empty light text is no text
+    EXPECT_EQ(f.write(), text);
+}
+
+// Serves a first line that never ends, counting what was taken from it.
+struct EndlessBuffer : std::streambuf {
+    char block[4096] = {};
+    size_t served = 0;
+    int_type underflow() override {
+        if (served > (1u << 24))
+            return traits_type::eof();  // give up long before memory runs out
+        served += sizeof block;
+        setg(block, block, block + sizeof block);
+        return traits_type::to_int_type(block[0]);
+    }
+};
+
+TEST(GridFile, FirstLineIsReadAsAtMost254Characters) {
+    // A first line that goes on forever is not a grid file, and reading it stops early.
+    FileFixture f;
+    EndlessBuffer endless;
+    std::istream in(&endless);
+    EXPECT_EQ(GridFile::read(f.grid, in), kGridFileNotGrid);
+    EXPECT_LE(endless.served, 4096u);
+
+    // The rest of a long first line is read as the next line, which is not the Grid header.
+    EXPECT_EQ(f.read("[Tessaran 60]" + std::string(300, ' ') + "\r\n[Grid 3 3]\r\n"),
+              kGridFileBadGridHeader);
+    EXPECT_EQ(f.read("[Tessaran 60]" + std::string(241, ' ') + "\r\n[Grid 3 3]\r\n"), 0);
+    EXPECT_EQ(f.grid.columns(), 3);
+}
+
 TEST(GridFile, BlockHoleOnlyForCellsOutsideLights) {
     FileFixture f;
     EXPECT_EQ(f.read(crlf({"[Tessaran 60]", "[Grid 5 5]", "[Light 0 0 5 0]", "[Cell 1 0]",
@@ -372,6 +417,45 @@ TEST(GridFileOnDisk, FailedSaveKeepsTheOldFileAndTheGridState) {
               1);
 }
 
+TEST(GridFileOnDisk, SaveKeepsTheFileNameExactly) {
+    TempFolder folder;
+    const std::string path = (folder.path / "two\nlines.tgr").string();
+    FileFixture f(3, 3);
+    EXPECT_EQ(f.grid.writeGrid(path), 0);
+    EXPECT_EQ(f.grid.fileName(), path);
+    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(f.grid.readGrid(path), 0);
+    EXPECT_EQ(f.grid.fileName(), path);
+}
+
+TEST(GridFileOnDisk, SaveThroughALinkReplacesTheFileItNames) {
+    TempFolder folder;
+    std::filesystem::create_directories(folder.path / "real");
+    const auto target = folder.path / "real" / "grid.tgr";
+    const auto link = folder.path / "link.tgr";
+    std::ofstream(target) << "old";
+    std::filesystem::create_symlink(target, link);
+    FileFixture f(3, 3);
+    EXPECT_EQ(f.grid.writeGrid(link.string()), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(slurp(target), f.write());
+    EXPECT_EQ(f.grid.fileName(), link.string());
+}
+
+TEST(GridFileOnDisk, ReadOnlyFileIsNotOverwritten) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "the superuser may write any file";
+    TempFolder folder;
+    const auto path = folder.path / "locked.tgr";
+    std::ofstream(path) << "old";
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    FileFixture f(3, 3);
+    f.grid.checkpoint();
+    EXPECT_EQ(f.grid.writeGrid(path.string()), kGridFileCannotOpen);
+    EXPECT_EQ(slurp(path), "old");
+    EXPECT_EQ(f.grid.undoState(), 2);
+}
+
 TEST(Undo, FiveStatesWithProvisionalFilledLetters) {
     FileFixture f(3, 2);
     f.grid.newGrid(3, 2, false);
@@ -421,6 +505,27 @@ TEST(Undo, FiveStatesWithProvisionalFilledLetters) {
     f.grid.checkpoint();  // 3 -> 4: the undone edit is gone
     EXPECT_EQ(f.grid.undoState(), 4);
     EXPECT_TRUE(f.grid.isChanged());
+}
+
+TEST(Undo, GridWithoutCellsComesBackToo) {
+    Grid grid;  // as made, before any size is given
+    KillListWindows killList;
+    grid.setKillList(&killList);
+    grid.checkpoint();
+    grid.setting(GridSetting::Symmetry).setOverride(3);
+    grid.setDescription("edited");
+    grid.undo();
+    EXPECT_EQ(grid.undoState(), 1);
+    EXPECT_FALSE(grid.setting(GridSetting::Symmetry).isOverridden());
+    EXPECT_FALSE(grid.description());
+    EXPECT_EQ(grid.rows(), 0);
+    grid.redo();
+    EXPECT_EQ(grid.settingValue(GridSetting::Symmetry), 3);
+    EXPECT_EQ(grid.description(), "edited");
+
+    // A file may not describe such a grid.
+    std::istringstream in("[Tessaran 60]\r\n[Grid 0 0]\r\n");
+    EXPECT_EQ(GridFile::read(grid, in), kGridFileBadGridHeader);
 }
 
 TEST(Undo, StateChangesAreReportedOnlyWhenTheStateMoves) {

@@ -266,6 +266,11 @@ TEST(ModelTexts, LineBreaksNeverEnterTheModel) {
     EXPECT_EQ(f.grid.description(), "two lines");
     f.killList.add("NEW\nLINE");
     EXPECT_TRUE(f.killList.contains("NEW LINE"));
+
+    // A placed CR LF becomes one space and overwrites only as many positions as it fills.
+    light->setText("ABCDE");
+    light->placeText(f.at(0, 1), "x\r\ny");
+    EXPECT_EQ(light->text(), "Ax yE");
 }
 
 TEST(CellFields, BlockTypeOnlyOutsideLightsAndTextDropsFilledLetter) {

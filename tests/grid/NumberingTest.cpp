@@ -140,5 +140,24 @@ TEST(ShownText, TwoLetterCellTakesTwoCharactersOfEachLight) {
     EXPECT_EQ(f.shown(1, 2), "C");
 }
 
+TEST(ShownText, CellWithEmptyTextTakesNoCharacters) {
+    GridFixture f(4, 1);
+    Light* a = f.across(0, 0, 4);
+    a->setText("ABC");
+    f.at(0, 1).setText("");  // a text of its own, with no characters
+    f.grid.refresh();
+    EXPECT_EQ(f.at(0, 1).text(), "");
+    EXPECT_EQ(a->textPosition(f.at(0, 2)), 1);
+    EXPECT_EQ(f.shown(0, 0), "A");
+    EXPECT_EQ(f.at(0, 1).shownText(), "");  // shown, but empty
+    EXPECT_EQ(f.shown(0, 2), "B");
+    EXPECT_EQ(f.shown(0, 3), "C");
+
+    f.at(0, 1).clearText();  // without a text the cell takes one character again
+    f.grid.refresh();
+    EXPECT_EQ(f.shown(0, 1), "B");
+    EXPECT_EQ(f.shown(0, 3), "");
+}
+
 }  // namespace
 }  // namespace tessaran

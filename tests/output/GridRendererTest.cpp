@@ -57,17 +57,66 @@ TEST(GridRenderer, DefaultDimensionsAt96DpiPlaceRulesBarsAndBorders) {
     EXPECT_EQ(column, "XX" + std::string(31, '.') + "XXX" + std::string(31, '.') + "XX ");
 }
 
-TEST(GridRenderer, BackgroundIsNeverPaintedTwice) {
-    BarredGrid g;
-    const RecordingSurface s = g.paint();
-    for (int y = 0; y < 69; ++y)
-        for (int x = 0; x < 69; ++x) {
-            ASSERT_GE(s.coverageAt(x, y), 1) << x << "," << y;
-            if (s.colourAt(x, y) == kWhite) {
-                ASSERT_EQ(s.coverageAt(x, y), 1) << x << "," << y;
+// Bars meeting in an L: the cell at row 1, column 2 gets a bar corner at its top left.
+struct CornerGrid : testing::GridFixture {
+    CornerGrid() : GridFixture(3, 2) {
+        across(0, 0, 2);
+        across(0, 1, 3);
+        down(2, 0, 2);
+        grid.refresh();
+    }
+};
+
+struct BarStyle {
+    const char* name;
+    int barWidth, ruleWidth, lopsided;
+};
+
+class BackgroundBands : public ::testing::TestWithParam<BarStyle> {};
+
+// Every pixel of the picture is painted, and a pixel left in the background colour was
+// painted exactly once: the bands never reach under bars, rules or corners.
+TEST_P(BackgroundBands, NeverPaintOverWhatWasDrawn) {
+    for (int gridIndex = 0; gridIndex < 2; ++gridIndex) {
+        BarredGrid barred;
+        CornerGrid corner;
+        const Grid& grid = gridIndex == 0 ? barred.grid : corner.grid;
+        ViewSettings settings;
+        for (DisplayDimension d : {DisplayDimension::BarWidth, DisplayDimension::BarHeight})
+            settings.dimension(d).setOverride(GetParam().barWidth);
+        for (DisplayDimension d : {DisplayDimension::RuleWidth, DisplayDimension::RuleHeight})
+            settings.dimension(d).setOverride(GetParam().ruleWidth);
+        settings.dimension(DisplayDimension::BarStyleLopsided).setOverride(GetParam().lopsided);
+        RecordingSurface s;
+        GridRenderer(grid, settings).paint(s, {});
+        const RenderMetrics m =
+            computeRenderMetrics(settings, DeviceTechnology::RasterDisplay, ScreenScale{15, 15});
+        for (int y = 0; y < m.pictureHeight(grid.rows()); ++y)
+            for (int x = 0; x < m.pictureWidth(grid.columns()); ++x) {
+                ASSERT_GE(s.coverageAt(x, y), 1) << x << "," << y;
+                if (s.colourAt(x, y) == kWhite) {
+                    ASSERT_EQ(s.coverageAt(x, y), 1) << x << "," << y;
+                }
+            }
+        if (gridIndex == 1) {
+            // Where the two bars meet, and (with centred bars, which reach into the cell)
+            // the corner square at the top left of the cell at row 1, column 2.
+            const int x = m.borderWidth + 2 * m.cellWidth, y = m.borderHeight + m.cellHeight;
+            EXPECT_EQ(s.colourAt(x - 1, y - 1), kBlack);
+            if (!GetParam().lopsided) {
+                EXPECT_EQ(s.colourAt(x, y), kBlack);
             }
         }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, BackgroundBands,
+                         ::testing::Values(BarStyle{"Centred", 50, 20, 0},
+                                           BarStyle{"Lopsided", 50, 20, 1},
+                                           BarStyle{"RuleWiderThanBar", 20, 60, 0},
+                                           BarStyle{"LopsidedWideRule", 20, 60, 1},
+                                           BarStyle{"HeavyBars", 120, 20, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GridRenderer, LopsidedBarsLieInTheUpperCell) {
     BarredGrid g;
