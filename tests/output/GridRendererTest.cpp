@@ -306,6 +306,55 @@ TEST(GridRenderer, ArrowsFollowTheUnchCheck) {
         EXPECT_EQ(arrow.colour, rgb(0, 0, 255));
 }
 
+TEST(GridRenderer, ScreenOutlinesHolesWithGraticuleLines) {
+    // A filled block, then two holes.
+    testing::GridFixture f(3, 1);
+    f.at(0, 1).setBlockType(1);
+    f.at(0, 2).setBlockType(1);
+    ViewSettings settings;
+    RenderOptions options;
+    options.interactive = true;
+    options.windowColour = rgb(192, 192, 192);
+    auto draw = [&] {
+        RecordingSurface s;
+        GridRenderer(f.grid, settings).paint(s, options);
+        return s;
+    };
+    auto row = [](const RecordingSurface& s, int y) {
+        std::string out;
+        for (int x = 8; x < 114; ++x) {
+            const auto colour = s.colourAt(x, y);
+            out += !colour                         ? ' '
+                   : *colour == kBlack             ? 'X'
+                   : *colour == rgb(192, 192, 192) ? '-'
+                                                   : '?';
+        }
+        return out;
+    };
+    // From x = 8: margin, the 2-pixel border, the block, the first hole's border (the
+    // block has no rule to give it), grey inside, a graticule line between the holes and
+    // another at the grid's edge, where no border runs beyond a hole.
+    const std::string expected = "--XX" + std::string(33, 'X') + "X" + std::string(31, '-') + "X" +
+                                 std::string(32, '-') + "X" + "---";
+    const RecordingSurface lined = draw();
+    EXPECT_EQ(row(lined, 30), expected);
+    // Within the picture (the margins may overlap at their corners) grey is painted once.
+    for (int y = 10; y < 10 + 2 * 2 + 33 - 1; ++y)
+        for (int x = 10; x < 10 + 2 * 2 + 3 * 33 - 1; ++x)
+            if (lined.colourAt(x, y) == rgb(192, 192, 192)) {
+                ASSERT_EQ(lined.coverageAt(x, y), 1) << x << "," << y;
+            }
+    // Above the holes the graticule closes them too.
+    EXPECT_EQ(lined.colourAt(60, 11), kBlack);
+    EXPECT_EQ(lined.colourAt(60, 12), rgb(192, 192, 192));
+    EXPECT_EQ(lined.colourAt(60, 44), kBlack);
+
+    settings.graticule = false;
+    std::string plain = expected;
+    plain[77 - 8] = plain[110 - 8] = '-';
+    EXPECT_EQ(row(draw(), 30), plain);
+}
+
 TEST(GridRenderer, ScreenShowsProvisionalLettersAndClashes) {
     BarredGrid g;
     g.at(0, 0).setText("X");  // clashes with the light's N
