@@ -23,6 +23,10 @@ struct BatchServices {
 int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 // gridsmith --search PATTERN [...]: the word search, one match a line.
 int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+// gridsmith --fill IN.tgr [-o OUT.tgr] [...]: Normal Fill, printing its result text.
+int runFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
+// gridsmith --unch-fill IN.tgr [-o OUT.tgr] [...]: Normal Fill followed by Unch Fill.
+int runUnchFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err);
 
 // --new COLUMNSxROWS [--symmetry N] [--all-lights] -o OUT: writes a new grid file.
 int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err);

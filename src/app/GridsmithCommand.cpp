@@ -36,6 +36,9 @@ const Mode kModes[] = {
     {"--stats", "--stats FILE                    print a grid's statistics", runStatsMode},
     {"--search", "--search PATTERN [options]      list the dictionary's words that fit PATTERN",
      runSearchMode},
+    {"--fill", "--fill IN.tgr [-o OUT.tgr] [...] normal fill (--fill --help for options)",
+     runFillMode},
+    {"--unch-fill", "--unch-fill IN.tgr [...]        normal fill, then unch fill", runUnchFillMode},
 };
 
 void printHelp(std::ostream& out) {

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "fill/HashString.h"
 #include "fill/KillList.h"
 
 namespace tessaran {
@@ -17,6 +18,9 @@ public:
     bool contains(std::string_view word) const override;
     void remove(std::string_view word) override;
     void clear() override;
+    void beginFill(const Dictionary& dictionary) override;
+    bool isKilled(const std::uint8_t* letters, int length) const override;
+    void endFill() override;
     void startIteration() override;
     std::optional<std::string> next() override;
 
@@ -25,9 +29,20 @@ public:
     const std::vector<std::string>& words() const { return m_words; }
 
 private:
+    // Buckets of the fill table, chosen by the hash of the letters modulo this.
+    static constexpr std::size_t kBucketCount = 111;
+    struct FillTable {
+        const Dictionary* dictionary;
+        std::vector<std::vector<HashString>> buckets;
+        std::size_t count = 0;
+    };
+    void insertIntoFillTable(std::string_view word);
+    void removeFromFillTable(std::string_view word);
+
     std::vector<std::string> m_words;                 // list order
     std::unordered_map<std::string, size_t> m_index;  // word -> position in m_words
     std::optional<size_t> m_cursor;                   // the running pass, if any
+    std::optional<FillTable> m_fillTable;             // only while a fill runs
 };
 
 }  // namespace tessaran

@@ -17,6 +17,7 @@
 namespace tessaran {
 
 class GridView;
+class GridOutput;
 class KillList;
 
 // The ten grid settings, in their fixed order. Each is a GridDimension: a program default
@@ -126,6 +127,10 @@ public:
     void setObserver(GridView* observer) { m_observer = observer; }
     KillList* killList() const { return m_killList; }
     void setKillList(KillList* killList) { m_killList = killList; }
+    // Where the Export command sends the grid: attached by the main window, detached (null)
+    // when it goes.
+    GridOutput* output() const { return m_output; }
+    void setOutput(GridOutput* output) { m_output = output; }
 
     // ---- File name and undo state ----
     const std::optional<std::string>& fileName() const { return m_fileName; }
@@ -300,6 +305,7 @@ private:
     std::optional<UnchModel> m_unchModel;
     GridView* m_observer = nullptr;
     KillList* m_killList = nullptr;
+    GridOutput* m_output = nullptr;
     std::vector<std::unique_ptr<Light>> m_lights;
     std::optional<std::string> m_fileName;
     int m_undoState = 0;

@@ -33,6 +33,46 @@ const KindName kKindNames[] = {
 
 }  // namespace
 
+const char* exportFileFilter(ExportKind kind) {
+    switch (kind) {
+        case ExportKind::Picture:
+            return "Windows Metafiles (*.wmf)|*.wmf|All Files (*.*)|*.*";
+        case ExportKind::Bitmap:
+            return "Windows Bitmaps (*.bmp)|*.bmp|All Files (*.*)|*.*";
+        case ExportKind::Png:
+            return "PNG Images (*.png)|*.png|All Files (*.*)|*.*";
+        case ExportKind::Svg:
+            return "SVG Drawings (*.svg)|*.svg|All Files (*.*)|*.*";
+        case ExportKind::Pdf:
+            return "PDF Documents (*.pdf)|*.pdf|All Files (*.*)|*.*";
+        case ExportKind::TextGrid:
+        case ExportKind::AnswerList:
+        case ExportKind::ExchangeText:
+            break;
+    }
+    return "Text Files (*.txt)|*.txt|All Files (*.*)|*.*";
+}
+
+const char* exportDefaultExtension(ExportKind kind) {
+    switch (kind) {
+        case ExportKind::Picture:
+            return "wmf";
+        case ExportKind::Bitmap:
+            return "bmp";
+        case ExportKind::Png:
+            return "png";
+        case ExportKind::Svg:
+            return "svg";
+        case ExportKind::Pdf:
+            return "pdf";
+        case ExportKind::TextGrid:
+        case ExportKind::AnswerList:
+        case ExportKind::ExchangeText:
+            break;
+    }
+    return "txt";
+}
+
 std::optional<ExportKind> exportKindFromName(std::string_view name) {
     for (const KindName& entry : kKindNames)
         if (name == entry.name)

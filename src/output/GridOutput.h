@@ -22,6 +22,24 @@ enum class ExportKind {
 
 enum class ExportDestination { File = 0, Clipboard = 2 };
 
+// The Export dialog's choices, kept by the grid window between uses of the command.
+struct ExportChoices {
+    ExportKind kind = ExportKind::Picture;
+    ExportDestination destination = ExportDestination::Clipboard;
+    bool includeAnswers = true;
+    bool includeNumbers = true;
+};
+
+// The save dialog's filter ("Windows Metafiles (*.wmf)|*.wmf|All Files (*.*)|*.*") and
+// default extension ("wmf") for a kind exported to a file.
+const char* exportFileFilter(ExportKind kind);
+const char* exportDefaultExtension(ExportKind kind);
+
+// What the Export command says when the export fails.
+inline constexpr const char* kExportFailedMessage = "Exporting failed";
+inline constexpr const char* kExportFailedCaption = "Export Error";
+inline constexpr const char* kExportFileDialogTitle = "Export To File";
+
 class GridOutput {
 public:
     virtual ~GridOutput() = default;

@@ -86,7 +86,6 @@ public:
         m_deviceNumberFont = m_metrics.deviceFont(m_numberFont);
     }
 
-    const RenderMetrics& metrics() const { return m_metrics; }
     bool interactive() const { return m_interactive; }
     int cellX(int column) const {
         return m_origin + column * m_metrics.cellWidth + m_metrics.borderWidth;
@@ -95,14 +94,15 @@ public:
         return m_origin + row * m_metrics.cellHeight + m_metrics.borderHeight;
     }
 
+    // Coordinates are in the renderer's frame, y growing downward; a rectangle that is
+    // empty there is skipped, and on a printer y is turned upward afterwards.
     void fill(int left, int top, int right, int bottom, Colour colour) {
-        DeviceRect rect{std::max(left, 0), top * m_ySign, right, bottom * m_ySign};
-        if (rect.top > rect.bottom)
-            std::swap(rect.top, rect.bottom);
-        if (m_ySign < 0 && top >= bottom)
-            return;  // empty before the flip
-        if (rect.isEmpty())
+        left = std::max(left, 0);
+        if (left >= right || top >= bottom)
             return;
+        DeviceRect rect{left, top * m_ySign, right, bottom * m_ySign};
+        if (m_ySign < 0)
+            std::swap(rect.top, rect.bottom);
         m_surface.fillRect(rect, colour);
     }
 

@@ -57,17 +57,66 @@ TEST(GridRenderer, DefaultDimensionsAt96DpiPlaceRulesBarsAndBorders) {
     EXPECT_EQ(column, "XX" + std::string(31, '.') + "XXX" + std::string(31, '.') + "XX ");
 }
 
-TEST(GridRenderer, BackgroundIsNeverPaintedTwice) {
-    BarredGrid g;
-    const RecordingSurface s = g.paint();
-    for (int y = 0; y < 69; ++y)
-        for (int x = 0; x < 69; ++x) {
-            ASSERT_GE(s.coverageAt(x, y), 1) << x << "," << y;
-            if (s.colourAt(x, y) == kWhite) {
-                ASSERT_EQ(s.coverageAt(x, y), 1) << x << "," << y;
+// Bars meeting in an L: the cell at row 1, column 2 gets a bar corner at its top left.
+struct CornerGrid : testing::GridFixture {
+    CornerGrid() : GridFixture(3, 2) {
+        across(0, 0, 2);
+        across(0, 1, 3);
+        down(2, 0, 2);
+        grid.refresh();
+    }
+};
+
+struct BarStyle {
+    const char* name;
+    int barWidth, ruleWidth, lopsided;
+};
+
+class BackgroundBands : public ::testing::TestWithParam<BarStyle> {};
+
+// Every pixel of the picture is painted, and a pixel left in the background colour was
+// painted exactly once: the bands never reach under bars, rules or corners.
+TEST_P(BackgroundBands, NeverPaintOverWhatWasDrawn) {
+    for (int gridIndex = 0; gridIndex < 2; ++gridIndex) {
+        BarredGrid barred;
+        CornerGrid corner;
+        const Grid& grid = gridIndex == 0 ? barred.grid : corner.grid;
+        ViewSettings settings;
+        for (DisplayDimension d : {DisplayDimension::BarWidth, DisplayDimension::BarHeight})
+            settings.dimension(d).setOverride(GetParam().barWidth);
+        for (DisplayDimension d : {DisplayDimension::RuleWidth, DisplayDimension::RuleHeight})
+            settings.dimension(d).setOverride(GetParam().ruleWidth);
+        settings.dimension(DisplayDimension::BarStyleLopsided).setOverride(GetParam().lopsided);
+        RecordingSurface s;
+        GridRenderer(grid, settings).paint(s, {});
+        const RenderMetrics m =
+            computeRenderMetrics(settings, DeviceTechnology::RasterDisplay, ScreenScale{15, 15});
+        for (int y = 0; y < m.pictureHeight(grid.rows()); ++y)
+            for (int x = 0; x < m.pictureWidth(grid.columns()); ++x) {
+                ASSERT_GE(s.coverageAt(x, y), 1) << x << "," << y;
+                if (s.colourAt(x, y) == kWhite) {
+                    ASSERT_EQ(s.coverageAt(x, y), 1) << x << "," << y;
+                }
+            }
+        if (gridIndex == 1) {
+            // Where the two bars meet, and (with centred bars, which reach into the cell)
+            // the corner square at the top left of the cell at row 1, column 2.
+            const int x = m.borderWidth + 2 * m.cellWidth, y = m.borderHeight + m.cellHeight;
+            EXPECT_EQ(s.colourAt(x - 1, y - 1), kBlack);
+            if (!GetParam().lopsided) {
+                EXPECT_EQ(s.colourAt(x, y), kBlack);
             }
         }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, BackgroundBands,
+                         ::testing::Values(BarStyle{"Centred", 50, 20, 0},
+                                           BarStyle{"Lopsided", 50, 20, 1},
+                                           BarStyle{"RuleWiderThanBar", 20, 60, 0},
+                                           BarStyle{"LopsidedWideRule", 20, 60, 1},
+                                           BarStyle{"HeavyBars", 120, 20, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(GridRenderer, LopsidedBarsLieInTheUpperCell) {
     BarredGrid g;
@@ -255,6 +304,55 @@ TEST(GridRenderer, ArrowsFollowTheUnchCheck) {
     ASSERT_EQ(drawn.size(), 3u);
     for (const auto& arrow : drawn)
         EXPECT_EQ(arrow.colour, rgb(0, 0, 255));
+}
+
+TEST(GridRenderer, ScreenOutlinesHolesWithGraticuleLines) {
+    // A filled block, then two holes.
+    testing::GridFixture f(3, 1);
+    f.at(0, 1).setBlockType(1);
+    f.at(0, 2).setBlockType(1);
+    ViewSettings settings;
+    RenderOptions options;
+    options.interactive = true;
+    options.windowColour = rgb(192, 192, 192);
+    auto draw = [&] {
+        RecordingSurface s;
+        GridRenderer(f.grid, settings).paint(s, options);
+        return s;
+    };
+    auto row = [](const RecordingSurface& s, int y) {
+        std::string out;
+        for (int x = 8; x < 114; ++x) {
+            const auto colour = s.colourAt(x, y);
+            out += !colour                         ? ' '
+                   : *colour == kBlack             ? 'X'
+                   : *colour == rgb(192, 192, 192) ? '-'
+                                                   : '?';
+        }
+        return out;
+    };
+    // From x = 8: margin, the 2-pixel border, the block, the first hole's border (the
+    // block has no rule to give it), grey inside, a graticule line between the holes and
+    // another at the grid's edge, where no border runs beyond a hole.
+    const std::string expected = "--XX" + std::string(33, 'X') + "X" + std::string(31, '-') + "X" +
+                                 std::string(32, '-') + "X" + "---";
+    const RecordingSurface lined = draw();
+    EXPECT_EQ(row(lined, 30), expected);
+    // Within the picture (the margins may overlap at their corners) grey is painted once.
+    for (int y = 10; y < 10 + 2 * 2 + 33 - 1; ++y)
+        for (int x = 10; x < 10 + 2 * 2 + 3 * 33 - 1; ++x)
+            if (lined.colourAt(x, y) == rgb(192, 192, 192)) {
+                ASSERT_EQ(lined.coverageAt(x, y), 1) << x << "," << y;
+            }
+    // Above the holes the graticule closes them too.
+    EXPECT_EQ(lined.colourAt(60, 11), kBlack);
+    EXPECT_EQ(lined.colourAt(60, 12), rgb(192, 192, 192));
+    EXPECT_EQ(lined.colourAt(60, 44), kBlack);
+
+    settings.graticule = false;
+    std::string plain = expected;
+    plain[77 - 8] = plain[110 - 8] = '-';
+    EXPECT_EQ(row(draw(), 30), plain);
 }
 
 TEST(GridRenderer, ScreenShowsProvisionalLettersAndClashes) {

@@ -16,7 +16,7 @@ namespace {
 // second across light, so that a bar runs under the second and third cells.
 struct PictureFixture : testing::GridFixture {
     ViewSettings settings;
-    PictureExporterWindows exporter;  // also makes the offscreen application
+    PictureExporterWindows exporter;
     PictureFixture() : GridFixture(3, 2) {
         across(0, 0, 3)->setText("CAT");
         across(1, 1, 2)->setText("OX");

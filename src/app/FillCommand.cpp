@@ -1,0 +1,261 @@
+// gridsmith --fill and --unch-fill: the Normal Fill and Unch Fill commands without a
+// window. The fill runs with a headless GridView (progress on standard error when it is a
+// terminal; a manual choice answers Abandon, as it does when no progress window is
+// shown) and prints the result text the progress window would show.
+
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <ostream>
+
+#include "app/BatchGridView.h"
+#include "app/BatchModes.h"
+#include "app/CommandLine.h"
+#include "app/TextEncoding.h"
+#include "dictionary/Dictionary.h"
+#include "fill/FillEngine.h"
+#include "fill/FillOperations.h"
+#include "fill/FillRandom.h"
+#include "fill/FillReport.h"
+#include "fill/KillListWindows.h"
+#include "grid/Grid.h"
+#include "grid/GridFile.h"
+#include "grid/GridView.h"
+#include "grid/LightDescription.h"
+
+namespace tessaran {
+namespace {
+
+constexpr const char* kDefaultDictionary = "words.lxd";
+
+// Reports fill progress on a terminal: the light being filled and its level, at most a
+// few times a second so that printing never slows the search.
+class BatchFillView : public BatchGridView {
+public:
+    BatchFillView(std::ostream& err, bool show) : m_err(err), m_show(show) {}
+    ~BatchFillView() override {
+        if (m_shown)
+            m_err << "\r\033[K" << std::flush;
+    }
+
+    int fillProgress(const FillView*, const Light* light, int level, int indicator) override {
+        if (!m_show || indicator == INT_MIN || !light)
+            return 0;
+        if (++m_calls % 256 != 0)
+            return 0;
+        const std::clock_t now = std::clock();
+        if (now - m_last < CLOCKS_PER_SEC / 5)
+            return 0;
+        m_last = now;
+        m_shown = true;
+        m_err << "\r\033[KLevel " << level << "  Light " << utf8FromLatin1(lightDescription(*light))
+              << std::flush;
+        return 0;
+    }
+
+private:
+    std::ostream& m_err;
+    bool m_show;
+    bool m_shown = false;
+    long m_calls = 0;
+    std::clock_t m_last = 0;
+};
+
+std::filesystem::path programDirectory() {
+    std::error_code error;
+    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::filesystem::path() : exe.parent_path();
+}
+
+// A dictionary named without a directory that is not in the working directory is looked
+// for beside the program, where the build puts the default one.
+std::string locateDictionary(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path path(name);
+    if (path.has_parent_path() || std::filesystem::exists(path, error))
+        return name;
+    const auto besideProgram = programDirectory() / path;
+    return std::filesystem::exists(besideProgram, error) ? besideProgram.string() : name;
+}
+
+// The kill list dialog's normalisation: letters become their display characters, other
+// characters are dropped.
+std::string normalisedKillWord(const std::string& word, const Dictionary& dictionary) {
+    std::string result;
+    for (const char ch : word) {
+        const int letter = dictionary.letterOf(static_cast<unsigned char>(ch));
+        if (letter < dictionary.alphabetSize())
+            result += dictionary.displayChar(letter);
+    }
+    return result;
+}
+
+Light* findLight(const Grid& grid, const std::string& label) {
+    for (Light* light : grid.lights()) {
+        const std::string description = lightDescription(*light);
+        if (description == label)
+            return light;
+        const auto space = description.rfind(" (");
+        if (space != std::string::npos && description.compare(0, space, label) == 0 &&
+            label.size() == space)
+            return light;
+    }
+    return nullptr;
+}
+
+void printUsage(std::ostream& out, const char* mode) {
+    out << "Usage: gridsmith " << mode
+        << " IN.tgr [-o OUT.tgr] [--dictionary FILE] [--start-light LABEL] [--seed N]\n"
+           "           [--commit] [--kill WORD]...\n"
+           "  -o, --output FILE     write the grid (with the fill only when --commit is given)\n"
+           "  --dictionary FILE     dictionary to fill from (default: the grid's own, else "
+        << kDefaultDictionary
+        << ")\n"
+           "  --start-light LABEL   fill this light first, e.g. 1a or \"1a (5)\"\n"
+           "  --seed N              seed of the random first word (default: from the clock)\n"
+           "  --commit              commit the fill into the light texts before writing\n"
+           "  --kill WORD           never use WORD (may be repeated)\n";
+    if (std::string(mode) == "--unch-fill")
+        out << "Runs a normal fill, then an unch fill that adjusts it through unchecked cells.\n";
+}
+
+int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool unch) {
+    const char* mode = unch ? "--unch-fill" : "--fill";
+    const ParsedCommandLine cl = parseCommandLine(args, {{"output", 'o', true},
+                                                         {"dictionary", 0, true},
+                                                         {"start-light", 0, true},
+                                                         {"seed", 0, true},
+                                                         {"commit", 0, false},
+                                                         {"kill", 0, true},
+                                                         {"help", 'h', false}});
+    if (!cl.ok()) {
+        err << "gridsmith " << mode << ": " << cl.error << '\n';
+        return 2;
+    }
+    if (cl.has("help")) {
+        printUsage(out, mode);
+        return 0;
+    }
+    if (cl.positional.size() != 1) {
+        printUsage(err, mode);
+        return 2;
+    }
+    const std::string input = cl.positional[0];
+
+    uint32_t seed = 0;
+    if (cl.has("seed")) {
+        const std::string text = cl.value("seed");
+        char* end = nullptr;
+        const unsigned long long value = std::strtoull(text.c_str(), &end, 10);
+        if (text.empty() || *end || text[0] == '-' || value > UINT32_MAX) {
+            err << "gridsmith " << mode << ": --seed needs a whole number from 0 to " << UINT32_MAX
+                << '\n';
+            return 2;
+        }
+        seed = static_cast<uint32_t>(value);
+    } else {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        seed = FillRandom::seedFromClock(local.tm_min, local.tm_sec);
+    }
+
+    KillListWindows killList;
+    BatchFillView view(err, &err == &std::cerr && isatty(STDERR_FILENO));
+    Grid grid;
+    grid.setKillList(&killList);
+    grid.setObserver(&view);
+    grid.setDefaultDictionary(kDefaultDictionary);
+    const int read = grid.readGrid(input);
+    if (read != kGridFileOk) {
+        err << "gridsmith " << mode << ": " << input << ": " << GridFile::readMessage(read) << '\n';
+        if (!GridFile::readResultIsInformation(read))
+            return 2;
+    }
+
+    std::string dictionaryName = grid.effectiveDictionary().value_or(kDefaultDictionary);
+    if (cl.has("dictionary")) {
+        const auto name = latin1FromUtf8(cl.value("dictionary"));
+        dictionaryName = name.value_or(cl.value("dictionary"));
+    }
+    Dictionary& dictionary = Dictionary::instance();
+    const std::string dictionaryPath = locateDictionary(dictionaryName);
+    dictionary.open(dictionaryPath);
+    if (!dictionary.requireValid([&](std::string_view caption, std::string_view text) {
+            err << "gridsmith " << mode << ": " << caption << ": " << utf8FromLatin1(text) << " ("
+                << dictionaryPath << ")\n";
+        })) {
+        return 2;
+    }
+
+    for (const std::string& word : cl.values("kill")) {
+        const auto latin1 = latin1FromUtf8(word);
+        if (!latin1) {
+            err << "gridsmith " << mode << ": --kill " << word << ": not a Latin-1 text\n";
+            return 2;
+        }
+        const std::string normalised = normalisedKillWord(*latin1, dictionary);
+        if (!normalised.empty())
+            killList.add(normalised);
+    }
+
+    Light* startLight = nullptr;
+    if (cl.has("start-light")) {
+        const auto label = latin1FromUtf8(cl.value("start-light"));
+        startLight = label ? findLight(grid, *label) : nullptr;
+        if (!startLight) {
+            err << "gridsmith " << mode << ": no light " << cl.value("start-light") << '\n';
+            return 2;
+        }
+    }
+
+    FillRandom random(seed);
+    int status = 0;
+    {
+        FillEngine engine(grid, dictionary, random);
+        const std::time_t t0 = std::time(nullptr);
+        const NormalFillOutcome outcome = engine.normalFill(startLight);
+        const std::time_t t1 = std::time(nullptr);
+        out << utf8FromLatin1(
+                   fillResultText(outcome.result, outcome.failedLight, static_cast<long>(t1 - t0)))
+            << '\n';
+        status = outcome.result == 1 ? 0 : 1;
+        if (unch && outcome.result == 1) {
+            FillEngine unchEngine(grid, dictionary, random);
+            const std::time_t u0 = std::time(nullptr);
+            const int result = unchEngine.unchFill();
+            const std::time_t u1 = std::time(nullptr);
+            out << fillResultText(result, nullptr, static_cast<long>(u1 - u0)) << '\n';
+            status = result == 1 ? 0 : 1;
+        }
+    }
+    grid.refresh();
+
+    if (cl.has("output")) {
+        if (cl.has("commit"))
+            commitFill(grid, dictionary);
+        const std::string output = cl.value("output");
+        if (grid.writeGrid(output) != kGridFileOk) {
+            err << "gridsmith " << mode << ": " << output << ": " << GridFile::kWriteMessage
+                << '\n';
+            return 2;
+        }
+    }
+    return status;
+}
+
+}  // namespace
+
+int runFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
+    return runFill(args, out, err, false);
+}
+
+int runUnchFillMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
+    return runFill(args, out, err, true);
+}
+
+}  // namespace tessaran
