@@ -9,6 +9,7 @@ namespace tessaran {
 namespace {
 
 constexpr int kPlaces = MatchEngine::kLongestWord + 1;  // positions or extras 0..32
+constexpr uint8_t kNoPlace = 255;
 
 uint32_t positionMask(int start, int length) {
     return static_cast<uint32_t>(((uint64_t{1} << length) - 1) << start);
@@ -35,6 +36,18 @@ bool MatchEngine::compile(std::string_view text, const LetterMap& letters) {
     m_memo.assign(static_cast<size_t>(m_pattern.memoSlots) * kPlaces * kPlaces, 0);
     m_stamp = 0;
     m_anagramCount = m_pattern.bodies[0].anagramCount;
+    m_places.clear();
+    m_placeTable.assign(m_pattern.bodies.size(), -1);
+    for (size_t i = 0; i < m_pattern.bodies.size(); ++i) {
+        const PatternBody& body = m_pattern.bodies[i];
+        if (!body.arrangement)
+            continue;
+        m_placeTable[i] = static_cast<int>(m_places.size());
+        auto& place = m_places.emplace_back();
+        place.fill(kNoPlace);
+        for (int k = 0; k < body.anagramCount; ++k)
+            place[m_pattern.program[body.anagramPc + 2 + k]] = static_cast<uint8_t>(k);
+    }
 
     const std::vector<uint8_t>& program = m_pattern.program;
     if (m_pattern.operationCount == 2) {
@@ -260,16 +273,13 @@ bool MatchEngine::matchLevel(int pc, int p, int extra) {
 bool MatchEngine::matchAnagram(const PatternBody& body, int start, int length) {
     if (body.arrangement && length == body.anagramCount) {
         // No slack: each letter of the run must be a different one of the list.
-        const uint8_t* listed = m_pattern.program.data() + body.anagramPc + 2;
+        const uint8_t* place = m_places[m_placeTable[&body - m_pattern.bodies.data()]].data();
         uint32_t seen = 0;
         for (int i = start; i < start + length; ++i) {
-            const void* at = std::memchr(listed, m_word[i], length);
-            if (at == nullptr)
+            const uint8_t at = place[m_word[i]];
+            if (at == kNoPlace || (seen >> at & 1) != 0)
                 return false;
-            const uint32_t bit = 1u << (static_cast<const uint8_t*>(at) - listed);
-            if (seen & bit)
-                return false;
-            seen |= bit;
+            seen |= 1u << at;
         }
         return true;
     }

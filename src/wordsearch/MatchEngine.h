@@ -103,6 +103,10 @@ private:
     // Fast matchers' tables, taken from the program at compile time.
     std::vector<std::pair<uint8_t, uint8_t>> m_letters;  // (position or count, letter)
     int m_anagramCount = 0;
+    // For each body whose anagram part is an arrangement of different letters: where
+    // each letter stands in its list (255: not listed).
+    std::vector<std::array<uint8_t, 256>> m_places;
+    std::vector<int> m_placeTable;        // per body: index into m_places, or -1
     std::array<uint8_t, 256> m_counts{};  // scratch, all zero between calls
 
     // Interpreter state for the word being matched.
