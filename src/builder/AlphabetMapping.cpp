@@ -1,7 +1,9 @@
 #include "builder/AlphabetMapping.h"
 
+#include <filesystem>
 #include <fstream>
 #include <istream>
+#include <system_error>
 
 namespace tessaran {
 
@@ -29,6 +31,10 @@ MappingReadResult AlphabetMapping::read(std::istream& in) {
 }
 
 MappingReadResult AlphabetMapping::readFile(const std::string& fileName) {
+    // A folder opens here but reads as an empty file, which would load as success.
+    std::error_code ignored;
+    if (std::filesystem::is_directory(fileName, ignored))
+        return {false, 0};
     std::ifstream in(fileName, std::ios::binary);
     if (!in)
         return {false, 0};

@@ -5,10 +5,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <new>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <system_error>
 #include <unordered_set>
 #include <utility>
 #include <vector>
@@ -145,6 +148,9 @@ public:
         m_maxLength =
             options.maxLength >= lxd::kMaxSlotCount ? lxd::kMaxWordLetters : options.maxLength;
         m_maxLength = std::max(m_maxLength, m_minLength);
+        // A minimum above the longest storable word raises the maximum with it; a line of
+        // that many letters still cannot be stored, so it is never taken.
+        m_maxLength = std::min(m_maxLength, lxd::kMaxWordLetters);
     }
 
     bool run(const DictionaryBuilder::OutputOpener& openOutput);
@@ -362,10 +368,11 @@ std::vector<char> BuildRun::header() const {
         putU32(out, 0);  // block offsets, known only at the end
     for (int l = 0; l < n; ++l)
         putU32(out, m_wordCounts[l]);
+    // The stored text ends at its first NUL, so nothing of it may follow the terminator.
+    const std::string_view text(m_options.description.c_str());
     std::array<char, lxd::kDescriptionSize> description{};
-    const std::size_t kept =
-        std::min<std::size_t>(m_options.description.size(), lxd::kDescriptionSize - 1);
-    std::copy_n(m_options.description.begin(), kept, description.begin());
+    std::copy_n(text.begin(), std::min<std::size_t>(text.size(), lxd::kDescriptionSize - 1),
+                description.begin());
     out.insert(out.end(), description.begin(), description.end());
     putU16(out, static_cast<std::uint32_t>(m_lettersInUse));
     putU16(out, static_cast<std::uint32_t>(m_alphabetSize));
@@ -470,8 +477,12 @@ DictionaryBuilder::DictionaryBuilder(DictionaryMaintainer& monitor, const Alphab
     : m_monitor(monitor), m_mapping(mapping), m_options(std::move(options)) {}
 
 bool DictionaryBuilder::build(const std::string& inputName, const std::string& outputName) {
-    std::ifstream words(inputName, std::ios::binary);
-    if (!words) {
+    std::error_code ignored;
+    // A folder opens here but reads as an empty list; it is no word list.
+    std::ifstream words;
+    if (!std::filesystem::is_directory(inputName, ignored))
+        words.open(inputName, std::ios::binary);
+    if (!words.is_open()) {
         m_monitor.error(buildtext::kInputOpenFailed, inputName);
         return false;
     }
@@ -479,6 +490,10 @@ bool DictionaryBuilder::build(const std::string& inputName, const std::string& o
     return build(
         words,
         [&]() -> std::ostream* {
+            // Creating the output over the word list would empty the list before its
+            // words are written.
+            if (std::filesystem::equivalent(inputName, outputName, ignored))
+                return nullptr;
             out.open(outputName, std::ios::binary | std::ios::trunc);
             return out.is_open() ? &out : nullptr;
         },

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 namespace tessaran {
@@ -44,6 +45,11 @@ TEST(AlphabetMapping, MalformedLinesFailWithTheirLineNumber) {
     const MappingReadResult missing = mapping.readFile("/nonexistent/default.lxm");
     EXPECT_FALSE(missing.success);
     EXPECT_EQ(missing.line, 0);
+    // A folder opens on this system but reads as nothing; it is no mapping file.
+    const MappingReadResult folder =
+        mapping.readFile(std::filesystem::temp_directory_path().string());
+    EXPECT_FALSE(folder.success);
+    EXPECT_EQ(folder.line, 0);
 }
 
 TEST(AlphabetMapping, RulesFoldChainAndCycleAsWritten) {

@@ -123,15 +123,29 @@ TEST_F(Build, LengthBoundsAreClampedAndSelectWords) {
     EXPECT_FALSE(build(list, options));
     EXPECT_EQ(monitor.errors, Words{"No entries to process - check input file and length range\n"});
     EXPECT_FALSE(std::filesystem::exists(path));
+
+    // A minimum beyond the longest storable word raises the maximum with it, but no line
+    // of more than 31 letters is ever taken.
+    options.minLength = 40;
+    options.maxLength = 31;
+    EXPECT_FALSE(build(joinLines({std::string(40, 'q'), std::string(32, 'r')}), options));
+    EXPECT_EQ(monitor.errors, Words{"No entries to process - check input file and length range\n"});
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(Build, DescriptionKeepsAt79Characters) {
+TEST_F(Build, DescriptionKeepsAt79CharactersAndEndsAtItsTerminator) {
     BuildOptions options;
     options.description = std::string(100, 'd');
     ASSERT_TRUE(build("word\n", options));
     Dictionary dictionary;
     ASSERT_TRUE(dictionary.open(path));
     EXPECT_EQ(std::string(dictionary.description()), std::string(79, 'd'));
+
+    // The 80 description bytes follow the magic, the slot count and the two tables of
+    // five (N = 5) u32 entries; everything after the terminator is 0.
+    options.description = std::string("abc\0def", 7);
+    ASSERT_TRUE(build("word\n", options));
+    EXPECT_EQ(readFile(path).substr(4 + 2 + 8 * 5, 80), std::string("abc") + std::string(77, '\0'));
 }
 
 TEST_F(Build, FailsWithoutAWordListOrAnOutputAndWritesNothing) {
@@ -146,6 +160,22 @@ TEST_F(Build, FailsWithoutAWordListOrAnOutputAndWritesNothing) {
     const std::string unwritable = scratch.file("no/such/folder/out.lxd");
     EXPECT_FALSE(builder.build(scratch.file("words.txt"), unwritable));
     EXPECT_EQ(monitor.errors, Words{"Couldn't open \"" + unwritable + "\"\n"});
+
+    // A folder is no word list, though the system lets it be opened.
+    monitor.errors.clear();
+    monitor.messages.clear();
+    const std::string folder = scratch.file("");
+    EXPECT_FALSE(builder.build(folder, path));
+    EXPECT_EQ(monitor.errors, Words{"Couldn't open input file \"" + folder + "\"\n"});
+    EXPECT_TRUE(monitor.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    // Writing over the word list being read would destroy it and store nothing.
+    monitor.errors.clear();
+    const std::string sameFile = scratch.folderPath() + "/./words.txt";
+    EXPECT_FALSE(builder.build(scratch.file("words.txt"), sameFile));
+    EXPECT_EQ(monitor.errors, Words{"Couldn't open \"" + sameFile + "\"\n"});
+    EXPECT_EQ(readFile(scratch.file("words.txt")), "word\n");
 }
 
 TEST_F(Build, AbandoningLeavesNoFileOrOneWithoutTheMagic) {

@@ -71,6 +71,7 @@ public:
         std::filesystem::remove_all(m_path, ignored);
     }
     std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string folderPath() const { return m_path.string(); }
 
 private:
     static inline int s_counter = 0;
