@@ -34,7 +34,9 @@ private:
     struct FillTable {
         const Dictionary* dictionary;
         std::vector<std::vector<HashString>> buckets;
-        std::size_t count = 0;
+        // No initialisers here: clang finds a nested struct with them not default
+        // constructible inside its class. emplace() value-initialises every field.
+        std::size_t count;
     };
     void insertIntoFillTable(std::string_view word);
     void removeFromFillTable(std::string_view word);
