@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <ctime>
@@ -33,22 +34,27 @@ namespace {
 constexpr const char* kDefaultDictionary = "words.lxd";
 
 // Reports fill progress on a terminal: the light being filled and its level, at most a
-// few times a second so that printing never slows the search.
+// few times a second so that printing never slows the search. With a time limit it plays
+// the user who presses Abandon once the limit has passed.
 class BatchFillView : public BatchGridView {
 public:
-    BatchFillView(std::ostream& err, bool show) : m_err(err), m_show(show) {}
-    ~BatchFillView() override {
-        if (m_shown)
-            m_err << "\r\033[K" << std::flush;
-    }
+    BatchFillView(std::ostream& err, bool show, double timeLimit)
+        : m_err(err), m_show(show), m_timeLimit(timeLimit), m_start(Clock::now()) {}
+    ~BatchFillView() override { clearLine(); }
 
     int fillProgress(const FillView*, const Light* light, int level, int indicator) override {
-        if (!m_show || indicator == INT_MIN || !light)
+        if (indicator == INT_MIN || !light)
             return 0;
+        if (m_abandoned)
+            return 3;
         if (++m_calls % 256 != 0)
             return 0;
-        const std::clock_t now = std::clock();
-        if (now - m_last < CLOCKS_PER_SEC / 5)
+        const Clock::time_point now = Clock::now();
+        if (m_timeLimit > 0 && std::chrono::duration<double>(now - m_start).count() > m_timeLimit) {
+            m_abandoned = true;
+            return 3;
+        }
+        if (!m_show || now - m_last < std::chrono::milliseconds(200))
             return 0;
         m_last = now;
         m_shown = true;
@@ -57,12 +63,23 @@ public:
         return 0;
     }
 
+    bool abandoned() const { return m_abandoned; }
+    void clearLine() {
+        if (m_shown)
+            m_err << "\r\033[K" << std::flush;
+        m_shown = false;
+    }
+
 private:
+    using Clock = std::chrono::steady_clock;
     std::ostream& m_err;
     bool m_show;
+    double m_timeLimit;  // seconds; 0: none
+    Clock::time_point m_start;
+    Clock::time_point m_last;
     bool m_shown = false;
+    bool m_abandoned = false;
     long m_calls = 0;
-    std::clock_t m_last = 0;
 };
 
 std::filesystem::path programDirectory() {
@@ -110,7 +127,7 @@ Light* findLight(const Grid& grid, const std::string& label) {
 void printUsage(std::ostream& out, const char* mode) {
     out << "Usage: gridsmith " << mode
         << " IN.tgr [-o OUT.tgr] [--dictionary FILE] [--start-light LABEL] [--seed N]\n"
-           "           [--commit] [--kill WORD]...\n"
+           "           [--commit] [--kill WORD]... [--time-limit S]\n"
            "  -o, --output FILE     write the grid (with the fill only when --commit is given)\n"
            "  --dictionary FILE     dictionary to fill from (default: the grid's own, else "
         << kDefaultDictionary
@@ -118,7 +135,8 @@ void printUsage(std::ostream& out, const char* mode) {
            "  --start-light LABEL   fill this light first, e.g. 1a or \"1a (5)\"\n"
            "  --seed N              seed of the random first word (default: from the clock)\n"
            "  --commit              commit the fill into the light texts before writing\n"
-           "  --kill WORD           never use WORD (may be repeated)\n";
+           "  --kill WORD           never use WORD (may be repeated)\n"
+           "  --time-limit S        abandon the fill after S seconds (default: no limit)\n";
     if (std::string(mode) == "--unch-fill")
         out << "Runs a normal fill, then an unch fill that adjusts it through unchecked cells.\n";
 }
@@ -131,6 +149,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
                                                          {"seed", 0, true},
                                                          {"commit", 0, false},
                                                          {"kill", 0, true},
+                                                         {"time-limit", 0, true},
                                                          {"help", 'h', false}});
     if (!cl.ok()) {
         err << "gridsmith " << mode << ": " << cl.error << '\n';
@@ -164,8 +183,19 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         seed = FillRandom::seedFromClock(local.tm_min, local.tm_sec);
     }
 
+    double timeLimit = 0;
+    if (cl.has("time-limit")) {
+        const std::string text = cl.value("time-limit");
+        char* end = nullptr;
+        timeLimit = std::strtod(text.c_str(), &end);
+        if (text.empty() || *end || !(timeLimit > 0)) {
+            err << "gridsmith " << mode << ": --time-limit needs a number of seconds above 0\n";
+            return 2;
+        }
+    }
+
     KillListWindows killList;
-    BatchFillView view(err, &err == &std::cerr && isatty(STDERR_FILENO));
+    BatchFillView view(err, &err == &std::cerr && isatty(STDERR_FILENO), timeLimit);
     Grid grid;
     grid.setKillList(&killList);
     grid.setObserver(&view);
@@ -220,17 +250,30 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         const std::time_t t0 = std::time(nullptr);
         const NormalFillOutcome outcome = engine.normalFill(startLight);
         const std::time_t t1 = std::time(nullptr);
-        out << utf8FromLatin1(
-                   fillResultText(outcome.result, outcome.failedLight, static_cast<long>(t1 - t0)))
-            << '\n';
-        status = outcome.result == 1 ? 0 : 1;
-        if (unch && outcome.result == 1) {
+        view.clearLine();
+        // An abandoned fill closes the progress window without a result, so only a note.
+        if (view.abandoned()) {
+            err << "gridsmith " << mode << ": time limit reached, fill abandoned\n";
+            status = 1;
+        } else {
+            out << utf8FromLatin1(fillResultText(outcome.result, outcome.failedLight,
+                                                 static_cast<long>(t1 - t0)))
+                << '\n';
+            status = outcome.result == 1 ? 0 : 1;
+        }
+        if (unch && status == 0) {
             FillEngine unchEngine(grid, dictionary, random);
             const std::time_t u0 = std::time(nullptr);
             const int result = unchEngine.unchFill();
             const std::time_t u1 = std::time(nullptr);
-            out << fillResultText(result, nullptr, static_cast<long>(u1 - u0)) << '\n';
-            status = result == 1 ? 0 : 1;
+            view.clearLine();
+            if (view.abandoned()) {
+                err << "gridsmith " << mode << ": time limit reached, unch fill abandoned\n";
+                status = 1;
+            } else {
+                out << fillResultText(result, nullptr, static_cast<long>(u1 - u0)) << '\n';
+                status = result == 1 ? 0 : 1;
+            }
         }
     }
     grid.refresh();

@@ -67,7 +67,15 @@ TEST_F(FillCommandFixture, FailureAndBadInputAreReported) {
     err.str("");
     EXPECT_EQ(run({"--fill", grid, "--dictionary", dictionary, "--start-light", "9a"}), 2);
     EXPECT_NE(err.str().find("no light 9a"), std::string::npos);
+    err.str("");
+    EXPECT_EQ(run({"--fill", grid, "--dictionary", dictionary, "--time-limit", "0"}), 2);
+    EXPECT_NE(err.str().find("--time-limit"), std::string::npos);
     EXPECT_EQ(run({"--fill"}), 2);
+}
+
+TEST_F(FillCommandFixture, AGenerousTimeLimitChangesNothing) {
+    EXPECT_EQ(run({"--fill", grid, "--dictionary", dictionary, "--time-limit", "60"}), 0);
+    EXPECT_EQ(out.str(), "Fill succeeded after 0 seconds\n");
 }
 
 TEST_F(FillCommandFixture, UnchFillFollowsTheNormalFill) {
