@@ -567,8 +567,14 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
 
     std::memset(frame.triedLetters, 0, sizeof(std::uint32_t) * s);
     std::memset(frame.goodLetters, 0, sizeof(std::uint32_t) * s);
-    for (int& score : frame.scores)
-        score = kFillEmptySlot;
+    // Slots at and above `used` have never been loaded in this call and count as free;
+    // loading fills free slots in order, so they stay a contiguous tail.
+    int used = 0;
+    frame.scores[FillFrame::kLoadedSlots] = kFillEmptySlot;
+    auto useAllSlots = [&]() {
+        std::fill(frame.scores + used, frame.scores + FillFrame::kSlotCount, kFillEmptySlot);
+        used = FillFrame::kSlotCount;
+    };
     int loaded = 0;
     int best = kBestUnchosen;
     int chosen = -1;
@@ -590,7 +596,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         if (loaded < 128 && !ended) {
             frame.orderStale = true;
             for (int slot = 0; slot < FillFrame::kLoadedSlots && !ended; ++slot) {
-                if (frame.scores[slot] != kFillEmptySlot)
+                if (slot < used && frame.scores[slot] != kFillEmptySlot)
                     continue;
                 std::uint8_t* word = frame.words + slot * length;
                 for (;;) {
@@ -616,6 +622,8 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                     }
                     if (impossible)
                         continue;
+                    if (slot >= used)
+                        used = slot + 1;
                     frame.scores[slot] = static_cast<int>(
                         std::clamp<long long>(score, INT_MIN + 1, kFillEmptySlot - 1));
                     ++loaded;
@@ -628,6 +636,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         best = kFillEmptySlot;
         chosen = -1;
         if (m_fillMode == -1 && budget > 10 && loaded > 0) {
+            useAllSlots();  // the choice sees every slot
             for (int slot = 0; slot < FillFrame::kSlotCount; ++slot) {
                 if (frame.scores[slot] != kFillEmptySlot &&
                     isUsedOrKilled(light, frame.words + slot * length)) {
@@ -666,7 +675,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             // The loaded slot nearest the target, the lowest slot among equals.
             if (frame.orderStale) {
                 frame.orderCount = frame.orderPos = 0;
-                for (int slot = 0; slot < FillFrame::kLoadedSlots; ++slot)
+                for (int slot = 0; slot < std::min(used, FillFrame::kLoadedSlots); ++slot)
                     if (frame.scores[slot] != kFillEmptySlot)
                         frame.order[frame.orderCount++] = static_cast<std::uint16_t>(slot);
                 std::sort(frame.order, frame.order + frame.orderCount, [&](int a, int b) {
@@ -685,7 +694,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             }
         } else if (loaded > 0) {
             // Only the very first choice of a top-level call is drawn at random.
-            for (int slot = 0;; slot = (slot + 1) % FillFrame::kSlotCount) {
+            for (int slot = 0;; slot = (slot + 1) % used) {
                 if (frame.scores[slot] == kFillEmptySlot)
                     continue;
                 if (randomSkip < 1) {
