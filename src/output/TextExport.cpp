@@ -65,9 +65,11 @@ std::string textGrid(const Grid& grid, bool includeNumbers, bool includeAnswers)
                 edges = lightCellEdges(map, row, column);
             std::string number = "    ";
             std::string letter = "    ";
+            // A hole is blank even when the cell outside the lights has a number or text
+            // of its own, as it is in the picture.
             if (kind == CellKind::FilledBlock) {
                 number = letter = "####";
-            } else {
+            } else if (kind == CellKind::Light) {
                 if (includeNumbers && cell.shownNumber())
                     number = field(*cell.shownNumber(), 4);
                 if (includeAnswers && cell.shownText()) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -89,12 +90,55 @@ TEST(Metafile, ChangingColourReplacesTheBrushInTheSameSlot) {
     EXPECT_EQ(wordAt(file, 22 + 10), 3);
 }
 
+// The Rectangle records' corners as signed 16-bit values, left, top, right, bottom.
+std::vector<std::array<int, 4>> rectangles(const std::string& file) {
+    std::vector<std::array<int, 4>> result;
+    size_t offset = 22 + 18;
+    while (offset + 6 <= file.size()) {
+        const std::uint32_t size = dwordAt(file, offset);
+        if (size < 3)
+            break;
+        if (wordAt(file, offset + 4) == 0x041B) {
+            auto at = [&](int i) {
+                return static_cast<std::int16_t>(wordAt(file, offset + 6 + 2 * i));
+            };
+            result.push_back({at(3), at(2), at(1), at(0)});
+        }
+        offset += size * 2;
+    }
+    return result;
+}
+
 TEST(Metafile, HugePicturesUseCoarserUnits) {
     MetafileSurface surface(50 * 1500, 1000);
     EXPECT_EQ(surface.twipsPerUnit(), 3);
     const std::string file = surface.placeableFile();
     EXPECT_EQ(wordAt(file, 10), 25000);
     EXPECT_EQ(wordAt(file, 14), 480);
+
+    // The coarser unit is always a whole fraction of an inch, so the picture keeps its
+    // size on paper exactly: 7 x 32767 twips would need 7 twips a unit, which does not
+    // divide 1440; 8 does.
+    MetafileSurface wide(7 * 32767, 1000);
+    EXPECT_EQ(wide.twipsPerUnit(), 8);
+    const std::string wideFile = wide.placeableFile();
+    EXPECT_EQ(wordAt(wideFile, 14), 180);
+    EXPECT_EQ(wordAt(wideFile, 10), 7 * 32767 / 8);
+}
+
+TEST(Metafile, FarEdgeOfTheLargestPictureStaysInRange) {
+    // A fill reaching the far edge is recorded one unit wider (the null pen leaves the
+    // last unit out); that unit must still be a positive 16-bit coordinate.
+    for (const int size : {32766, 32767, 65534, 65535}) {
+        MetafileSurface surface(size, size);
+        surface.fillRect({0, 0, size, size}, rgb(0, 0, 0));
+        const auto rects = rectangles(surface.placeableFile());
+        ASSERT_EQ(rects.size(), 1u) << size;
+        EXPECT_EQ(rects[0][0], 0) << size;
+        EXPECT_GT(rects[0][2], 0) << size;
+        EXPECT_GT(rects[0][3], 0) << size;
+        EXPECT_EQ(rects[0][2], size / surface.twipsPerUnit() + 1) << size;
+    }
 }
 
 TEST(Metafile, TextRecordCarriesLatin1Bytes) {

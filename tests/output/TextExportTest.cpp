@@ -95,6 +95,30 @@ TEST(TextGrid, HolesAreBlankAndLongTextsAreCut) {
               "+----+----+----+\r\n");
 }
 
+TEST(TextGrid, HolesStayBlankWhateverWasTypedIntoThem) {
+    // A cell outside every light keeps its own number and text, but as a hole it is drawn
+    // empty, and as a filled block it is solid.
+    GridFixture f(3, 1);
+    f.across(0, 0, 2)->setText("OX");
+    f.at(0, 2).setBlockType(1);
+    f.at(0, 2).setNumber(CellCorner::Main, "9");
+    f.at(0, 2).setText("Z");
+    f.grid.refresh();
+    ASSERT_TRUE(f.at(0, 2).shownText());
+    EXPECT_EQ(textGrid(f.grid, true, true),
+              "+----+----+----+\r\n"
+              "|1   |    |    |\r\n"
+              "|  O |  X |    |\r\n"
+              "+----+----+----+\r\n");
+    f.at(0, 2).setBlockType(0);
+    f.grid.refresh();
+    EXPECT_EQ(textGrid(f.grid, true, true),
+              "+----+----+----+\r\n"
+              "|1   |    |####|\r\n"
+              "|  O |  X |####|\r\n"
+              "+----+----+----+\r\n");
+}
+
 TEST(ExchangeText, TagsSizeGridAndAnswers) {
     GridFixture f(3, 2);
     f.grid.setDescription("Prize puzzle");
