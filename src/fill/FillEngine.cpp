@@ -395,7 +395,13 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
         }
     }
 
-    postCheck();
+    // A light that a later search broke and that cannot be mended through its unchecked
+    // cells is not a dictionary word: the fill must not report success over it.
+    Light* broken = postCheck();
+    if (result == 1 && broken) {
+        result = 0;
+        outcome.failedLight = broken;
+    }
     progress(nullptr, 0, kFillRedisplayOnly);
     endFillTables();
     outcome.result = result;
@@ -404,7 +410,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
 
 // Every filled light must read as a dictionary word; one that a later, unrelated search
 // broke through a shared cell is repaired through its unchecked cells where possible.
-void FillEngine::postCheck() {
+Light* FillEngine::postCheck() {
+    Light* broken = nullptr;
     FillCursor& cursor = cursorAt(0);
     const int s = m_stats->letters;
     for (Light* light : m_lights) {
@@ -420,18 +427,35 @@ void FillEngine::postCheck() {
             if (current[p] != kNoLetter && current[p] >= s)
                 letters = false;
         }
-        if (!letters || !cursor.startPattern(*m_index, current, length))
+        if (!letters) {  // a letter no word has
+            if (!broken)
+                broken = light;
+            continue;
+        }
+        if (!cursor.startPattern(*m_index, current, length))
             continue;
         std::uint8_t match[FillFrame::kMaxLength];
         if (nextMatch(cursor, match, length))
             continue;
-        lightUnchFill(*light);
+        if (lightUnchFill(*light) == FillResult::Failed && !broken)
+            broken = light;
     }
     for (int r = 0; r < m_grid.rows(); ++r)
         for (int c = 0; c < m_grid.columns(); ++c)
             m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
     for (Light* light : m_lights)
         invalidate(*light);
+    return broken;
+}
+
+Light* FillEngine::checkFill() {
+    readSettings();
+    setWorkingLetters(false);
+    collectLights();
+    beginFillTables();
+    Light* broken = postCheck();
+    endFillTables();
+    return broken;
 }
 
 // ---------------------------------------------------------------------------------------
