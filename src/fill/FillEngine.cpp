@@ -395,7 +395,13 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
         }
     }
 
-    postCheck();
+    // A light that a later search broke and that cannot be mended through its unchecked
+    // cells is not a dictionary word: the fill must not report success over it.
+    Light* broken = postCheck();
+    if (result == 1 && broken) {
+        result = 0;
+        outcome.failedLight = broken;
+    }
     progress(nullptr, 0, kFillRedisplayOnly);
     endFillTables();
     outcome.result = result;
@@ -404,7 +410,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
 
 // Every filled light must read as a dictionary word; one that a later, unrelated search
 // broke through a shared cell is repaired through its unchecked cells where possible.
-void FillEngine::postCheck() {
+Light* FillEngine::postCheck() {
+    Light* broken = nullptr;
     FillCursor& cursor = cursorAt(0);
     const int s = m_stats->letters;
     for (Light* light : m_lights) {
@@ -420,18 +427,35 @@ void FillEngine::postCheck() {
             if (current[p] != kNoLetter && current[p] >= s)
                 letters = false;
         }
-        if (!letters || !cursor.startPattern(*m_index, current, length))
+        if (!letters) {  // a letter no word has
+            if (!broken)
+                broken = light;
+            continue;
+        }
+        if (!cursor.startPattern(*m_index, current, length))
             continue;
         std::uint8_t match[FillFrame::kMaxLength];
         if (nextMatch(cursor, match, length))
             continue;
-        lightUnchFill(*light);
+        if (lightUnchFill(*light) == FillResult::Failed && !broken)
+            broken = light;
     }
     for (int r = 0; r < m_grid.rows(); ++r)
         for (int c = 0; c < m_grid.columns(); ++c)
             m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
     for (Light* light : m_lights)
         invalidate(*light);
+    return broken;
+}
+
+Light* FillEngine::checkFill() {
+    readSettings();
+    setWorkingLetters(false);
+    collectLights();
+    beginFillTables();
+    Light* broken = postCheck();
+    endFillTables();
+    return broken;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -567,8 +591,14 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
 
     std::memset(frame.triedLetters, 0, sizeof(std::uint32_t) * s);
     std::memset(frame.goodLetters, 0, sizeof(std::uint32_t) * s);
-    for (int& score : frame.scores)
-        score = kFillEmptySlot;
+    // Slots at and above `used` have never been loaded in this call and count as free;
+    // loading fills free slots in order, so they stay a contiguous tail.
+    int used = 0;
+    frame.scores[FillFrame::kLoadedSlots] = kFillEmptySlot;
+    auto useAllSlots = [&]() {
+        std::fill(frame.scores + used, frame.scores + FillFrame::kSlotCount, kFillEmptySlot);
+        used = FillFrame::kSlotCount;
+    };
     int loaded = 0;
     int best = kBestUnchosen;
     int chosen = -1;
@@ -590,7 +620,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         if (loaded < 128 && !ended) {
             frame.orderStale = true;
             for (int slot = 0; slot < FillFrame::kLoadedSlots && !ended; ++slot) {
-                if (frame.scores[slot] != kFillEmptySlot)
+                if (slot < used && frame.scores[slot] != kFillEmptySlot)
                     continue;
                 std::uint8_t* word = frame.words + slot * length;
                 for (;;) {
@@ -616,6 +646,8 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                     }
                     if (impossible)
                         continue;
+                    if (slot >= used)
+                        used = slot + 1;
                     frame.scores[slot] = static_cast<int>(
                         std::clamp<long long>(score, INT_MIN + 1, kFillEmptySlot - 1));
                     ++loaded;
@@ -628,6 +660,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         best = kFillEmptySlot;
         chosen = -1;
         if (m_fillMode == -1 && budget > 10 && loaded > 0) {
+            useAllSlots();  // the choice sees every slot
             for (int slot = 0; slot < FillFrame::kSlotCount; ++slot) {
                 if (frame.scores[slot] != kFillEmptySlot &&
                     isUsedOrKilled(light, frame.words + slot * length)) {
@@ -666,7 +699,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             // The loaded slot nearest the target, the lowest slot among equals.
             if (frame.orderStale) {
                 frame.orderCount = frame.orderPos = 0;
-                for (int slot = 0; slot < FillFrame::kLoadedSlots; ++slot)
+                for (int slot = 0; slot < std::min(used, FillFrame::kLoadedSlots); ++slot)
                     if (frame.scores[slot] != kFillEmptySlot)
                         frame.order[frame.orderCount++] = static_cast<std::uint16_t>(slot);
                 std::sort(frame.order, frame.order + frame.orderCount, [&](int a, int b) {
@@ -685,7 +718,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             }
         } else if (loaded > 0) {
             // Only the very first choice of a top-level call is drawn at random.
-            for (int slot = 0;; slot = (slot + 1) % FillFrame::kSlotCount) {
+            for (int slot = 0;; slot = (slot + 1) % used) {
                 if (frame.scores[slot] == kFillEmptySlot)
                     continue;
                 if (randomSkip < 1) {
