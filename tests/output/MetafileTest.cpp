@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "grid/GridTestSupport.h"
+#include "output/GridExporter.h"
 #include "output/MetafileSurface.h"
+#include "output/ViewSettings.h"
 
 namespace tessaran {
 namespace {
@@ -213,6 +216,34 @@ TEST(Metafile, TextRecordCarriesLatin1Bytes) {
     EXPECT_NE(file.find("System"), std::string::npos);
     const auto records = functions(file);
     EXPECT_NE(std::find(records.begin(), records.end(), 0x012E), records.end());  // alignment
+}
+
+// The texts of the ExtTextOut records, in order.
+std::vector<std::string> texts(const std::string& file) {
+    std::vector<std::string> result;
+    for (const Record& record : records(file)) {
+        if (record.function != 0x0A32)
+            continue;
+        std::string text;
+        for (size_t i = 0; i < record.parameters.at(2); ++i) {
+            const std::uint16_t w = record.parameters.at(4 + i / 2);
+            text += static_cast<char>(i % 2 ? w >> 8 : w & 0xff);
+        }
+        result.push_back(text);
+    }
+    return result;
+}
+
+TEST(Metafile, PictureShowsNumbersAndLettersAsAsked) {
+    testing::GridFixture f(2, 1);
+    f.across(0, 0, 2)->setText("AB");
+    f.grid.refresh();
+    const ViewSettings settings;
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {true, true})), (Texts{"1", "A", "B"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {true, false})), (Texts{"1"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {false, true})), (Texts{"A", "B"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {false, false})), Texts{});
 }
 
 }  // namespace
