@@ -110,7 +110,7 @@ MetafileSurface::MetafileSurface(int widthTwips, int heightTwips)
     record(kSetMapMode, {kAnisotropic});
     record(kSetWindowOrg, {0, 0});
     record(kSetWindowExt, {unit(m_height), unit(m_width)});
-    record(kSetBkMode, {kTransparent});
+    setBackgroundMode(false);
     // Everything is drawn with brushes: the null pen keeps polygon edges from growing.
     m_nullPen = createObject(kCreatePenIndirect, {kPenNull, 0, 0, 0, 0});
     record(kSelectObject, {word(m_nullPen)});
@@ -188,10 +188,18 @@ void MetafileSurface::selectFont(const FontSpec& font) {
     m_currentFont = font;
 }
 
+void MetafileSurface::setBackgroundMode(bool opaque) {
+    if (opaque == m_opaque)
+        return;
+    record(kSetBkMode, {opaque ? kOpaque : kTransparent});
+    m_opaque = opaque;
+}
+
 void MetafileSurface::fillRect(const DeviceRect& rect, Colour colour) {
     if (rect.isEmpty())
         return;
     selectBrush(colour);
+    setBackgroundMode(true);
     // With the null pen a rectangle covers one unit less than its corners say, so the
     // far corner moves out by one to fill exactly the given area.
     record(kRectangle,
@@ -202,6 +210,7 @@ void MetafileSurface::fillPolygon(const std::vector<DevicePoint>& points, Colour
     if (points.size() < 3)
         return;
     selectBrush(colour);
+    setBackgroundMode(true);
     std::vector<std::uint16_t> parameters = {word(static_cast<int>(points.size()))};
     for (const DevicePoint& point : points) {
         parameters.push_back(unit(point.x));
@@ -231,10 +240,7 @@ void MetafileSurface::drawText(int x, int y, std::string_view latin1, const Font
         record(kSetBkColor, {low(style.boxColour), high(style.boxColour)});
         m_backgroundColour = static_cast<int>(style.boxColour);
     }
-    if (opaque != m_opaque) {
-        record(kSetBkMode, {opaque ? kOpaque : kTransparent});
-        m_opaque = opaque;
-    }
+    setBackgroundMode(opaque);
     const std::string_view text = latin1.substr(0, 0x7fff);
     std::vector<std::uint16_t> parameters = {unit(y), unit(x), word(static_cast<int>(text.size())),
                                              0};

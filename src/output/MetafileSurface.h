@@ -49,6 +49,10 @@ private:
     void deleteObject(int index);
     void selectBrush(Colour colour);
     void selectFont(const FontSpec& font);
+    // The background mode matters only to text under GDI, which ignores it for solid
+    // brushes; some readers (libwmf's SVG writer) draw fills half transparent under a
+    // transparent mode, so fills are recorded in the opaque one.
+    void setBackgroundMode(bool opaque);
     std::uint16_t unit(int twips) const;
     // The unit one beyond twips: the far edge of a fill drawn without a pen.
     std::uint16_t farUnit(int twips) const;
@@ -67,7 +71,7 @@ private:
     int m_textColour = -1;  // -1 until set: a Colour fits in 24 bits
     int m_textAlign = -1;
     int m_backgroundColour = -1;
-    bool m_opaque = false;
+    bool m_opaque = true;  // a device context starts in the opaque background mode
 };
 
 }  // namespace tessaran

@@ -20,7 +20,8 @@ std::string answerString(const Light& light);
 std::string textGrid(const Grid& grid, bool includeNumbers, bool includeAnswers);
 
 // "ACROSS", one "number<TAB>answer (length)" line per across light in the order of the
-// lights' first cells, then "DOWN" and the down lights.
+// lights' first cells, then "DOWN" and the down lights. The number is the one shown where
+// the light is numbered.
 std::string answerList(const Grid& grid);
 
 // The tagged exchange text: "<ACROSS PUZZLE>", title, author, copyright, size, the grid

@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "grid/GridTestSupport.h"
+#include "output/GridExporter.h"
 #include "output/MetafileSurface.h"
+#include "output/ViewSettings.h"
 
 namespace tessaran {
 namespace {
@@ -75,6 +78,62 @@ TEST(Metafile, HeaderCountsTheRecords) {
     EXPECT_EQ(records[0], 0x0103);
     EXPECT_EQ(std::count(records.begin(), records.end(), 0x02FC), 1);
     EXPECT_EQ(std::count(records.begin(), records.end(), 0x041B), 2);
+}
+
+struct Record {
+    std::uint16_t function;
+    std::vector<std::uint16_t> parameters;
+};
+
+std::vector<Record> records(const std::string& file) {
+    std::vector<Record> result;
+    size_t offset = 22 + 18;
+    while (offset + 6 <= file.size()) {
+        const std::uint32_t size = dwordAt(file, offset);
+        if (size < 3)
+            break;
+        Record record{wordAt(file, offset + 4), {}};
+        for (std::uint32_t i = 3; i < size; ++i)
+            record.parameters.push_back(wordAt(file, offset + 2 * i));
+        result.push_back(record);
+        offset += size * 2;
+    }
+    return result;
+}
+
+TEST(Metafile, OpensWithTheWindowInTwipsAndFillsOpaquelyUnderTransparentText) {
+    MetafileSurface surface(6000, 3000);
+    surface.fillRect({0, 0, 100, 100}, rgb(0, 0, 0));
+    TextStyle plain;
+    surface.drawText(20, 20, "1", FontSpec::defaultNumberFont(), plain);
+    surface.fillRect({100, 0, 200, 100}, rgb(255, 255, 255));
+    surface.fillPolygon({{0, 0}, {10, 0}, {5, 5}}, rgb(0, 0, 0));
+    TextStyle boxed;
+    boxed.box = TextBox::Extent;
+    surface.drawText(20, 20, "2", FontSpec::defaultNumberFont(), boxed);
+    surface.drawText(20, 20, "3", FontSpec::defaultNumberFont(), plain);
+    const auto all = records(surface.placeableFile());
+    ASSERT_GE(all.size(), 3u);
+    EXPECT_EQ(all[0].function, 0x0103);  // anisotropic mapping
+    EXPECT_EQ(all[0].parameters, (std::vector<std::uint16_t>{8}));
+    EXPECT_EQ(all[1].function, 0x020B);  // window origin 0, 0
+    EXPECT_EQ(all[1].parameters, (std::vector<std::uint16_t>{0, 0}));
+    EXPECT_EQ(all[2].function, 0x020C);  // window extent: height, then width
+    EXPECT_EQ(all[2].parameters, (std::vector<std::uint16_t>{3000, 6000}));
+    // Readers such as libwmf's SVG writer draw solid fills half transparent under a
+    // transparent background mode, which only text needs: GDI ignores the mode for
+    // solid brushes.
+    int mode = 2;  // a device context starts opaque
+    std::string seen;
+    for (const Record& record : all) {
+        if (record.function == 0x0102)
+            mode = record.parameters.at(0);
+        if (record.function == 0x041B || record.function == 0x0324)
+            seen += mode == 2 ? 'F' : 'f';
+        if (record.function == 0x0A32)
+            seen += mode == 1 ? 't' : 'T';
+    }
+    EXPECT_EQ(seen, "FtFFTt");
 }
 
 TEST(Metafile, ChangingColourReplacesTheBrushInTheSameSlot) {
@@ -157,6 +216,34 @@ TEST(Metafile, TextRecordCarriesLatin1Bytes) {
     EXPECT_NE(file.find("System"), std::string::npos);
     const auto records = functions(file);
     EXPECT_NE(std::find(records.begin(), records.end(), 0x012E), records.end());  // alignment
+}
+
+// The texts of the ExtTextOut records, in order.
+std::vector<std::string> texts(const std::string& file) {
+    std::vector<std::string> result;
+    for (const Record& record : records(file)) {
+        if (record.function != 0x0A32)
+            continue;
+        std::string text;
+        for (size_t i = 0; i < record.parameters.at(2); ++i) {
+            const std::uint16_t w = record.parameters.at(4 + i / 2);
+            text += static_cast<char>(i % 2 ? w >> 8 : w & 0xff);
+        }
+        result.push_back(text);
+    }
+    return result;
+}
+
+TEST(Metafile, PictureShowsNumbersAndLettersAsAsked) {
+    testing::GridFixture f(2, 1);
+    f.across(0, 0, 2)->setText("AB");
+    f.grid.refresh();
+    const ViewSettings settings;
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {true, true})), (Texts{"1", "A", "B"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {true, false})), (Texts{"1"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {false, true})), (Texts{"A", "B"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {false, false})), Texts{});
 }
 
 }  // namespace
