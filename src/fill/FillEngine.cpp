@@ -80,19 +80,20 @@ void FillEngine::invalidate(Light& light) {
     light.invalidateFillEvaluation();
 }
 
-void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t overrideLetter) {
-    FillEvaluation& e = light.fillEvaluation();
+FillEvaluation FillEngine::computeEvaluation(const Light& light, int overrideIndex,
+                                             std::uint8_t overrideLetter) const {
+    FillEvaluation e;
     const int length = light.length();
     if (light.fillState() == 1) {
         e.plausibility = e.priority = kFillComplete;
         e.openCrossings = 0;
-        return;
+        return e;
     }
     const Statistics& st = *m_stats;
     if (length >= st.slots || st.wordCount[length] == 0) {
         e.plausibility = e.priority = kFillImpossible;
         e.openCrossings = 0;
-        return;
+        return e;
     }
     const int s = st.letters;
     const auto& cells = light.cells();
@@ -163,37 +164,35 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
         e.plausibility = plausibility;
         e.priority = priority + plausibility * 256;
     }
+    return e;
 }
 
 int FillEngine::evaluate(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.plausibility == kFillNotComputed)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.plausibility;
 }
 
 int FillEngine::priority(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.priority == kFillNotComputed)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.priority;
 }
 
 int FillEngine::openCrossings(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.openCrossings < 0)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.openCrossings;
 }
 
-// The plausibility the crossing would have with letter in its cell at index. The
-// crossing's cached evaluation is left invalid, as if the letter had been placed, scored
-// and taken away again.
-int FillEngine::crossingScore(Light& crossing, int index, std::uint8_t letter) {
-    computeEvaluation(crossing, index, letter);
-    const int plausibility = crossing.fillEvaluation().plausibility;
-    invalidate(crossing);
-    return plausibility;
+// The plausibility the crossing would have with letter in its cell at index: as if the
+// letter were placed, the crossing scored and the letter taken away again. The crossing's
+// cached evaluation stays as it was, since its letters end as they were.
+int FillEngine::crossingScore(const Light& crossing, int index, std::uint8_t letter) const {
+    return computeEvaluation(crossing, index, letter).plausibility;
 }
 
 void FillEngine::setFixed(Cell& cell, std::uint8_t letter) {
