@@ -42,8 +42,18 @@ struct FillEngine::Statistics {
     std::vector<std::int8_t> positional;  // (L(L-1)/2 + p) * S + letter
     std::vector<std::int8_t> pair;        // (class * S + first) * S + second
     std::vector<std::uint32_t> mask;      // ((L - 2) * S + first) * S + second
+    // Mask bit of the non-adjacent position pair (i, i + 2) of an L-letter word; the pair
+    // (i, j) has bit firstPairBit[L][i] + j - i - 2 (none beyond bit 31).
+    int firstPairBit[32][32] = {};
 
     explicit Statistics(const Dictionary& d) {
+        for (int length = 3; length < 32; ++length) {
+            int bit = length - 1;
+            for (int i = 0; i + 2 < length; ++i) {
+                firstPairBit[length][i] = bit;
+                bit += length - i - 2;
+            }
+        }
         letters = d.isValid() ? d.lettersInUse() : 0;
         slots = d.isValid() ? std::min(d.slotCount(), 32) : 0;
         const int s = letters;
@@ -80,19 +90,20 @@ void FillEngine::invalidate(Light& light) {
     light.invalidateFillEvaluation();
 }
 
-void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t overrideLetter) {
-    FillEvaluation& e = light.fillEvaluation();
+FillEvaluation FillEngine::computeEvaluation(const Light& light, int overrideIndex,
+                                             std::uint8_t overrideLetter) const {
+    FillEvaluation e;
     const int length = light.length();
     if (light.fillState() == 1) {
         e.plausibility = e.priority = kFillComplete;
         e.openCrossings = 0;
-        return;
+        return e;
     }
     const Statistics& st = *m_stats;
     if (length >= st.slots || st.wordCount[length] == 0) {
         e.plausibility = e.priority = kFillImpossible;
         e.openCrossings = 0;
-        return;
+        return e;
     }
     const int s = st.letters;
     const auto& cells = light.cells();
@@ -109,6 +120,7 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
     int priority = 0;
     int open = 0;
     int placed = 0;
+    int placedAt[FillFrame::kMaxLength];
     bool impossible = false;
     const int h = std::min(length / 2, 2);
     const int t = std::max(length - 1 - h, h);
@@ -126,7 +138,7 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
             impossible = true;  // not a letter, or a letter no word uses
         } else {
             priority -= kPlacedWeight;
-            ++placed;
+            placedAt[placed++] = p;
             const int score = positional[p * s + c];
             if (score == -128)
                 impossible = true;
@@ -143,16 +155,21 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
         if (p < h)
             ++k;
     }
-    if (placed >= 2 && !impossible) {
-        std::uint32_t bit = 1u << (length - 1);
-        for (int i = 0; i + 2 < length && bit && !impossible; ++i) {
-            for (int j = i + 2; j < length && bit; ++j, bit <<= 1) {
-                const std::uint8_t a = letters[i];
-                const std::uint8_t b = letters[j];
-                if (a != kNoLetter && b != kNoLetter && !(masks[a * s + b] & bit)) {
-                    impossible = true;
-                    break;
-                }
+    // Every placed pair at least two apart that has a mask bit must occur in some word.
+    for (int a = 0; a + 1 < placed && !impossible; ++a) {
+        const int i = placedAt[a];
+        const int* firstBit = st.firstPairBit[length];
+        const std::uint32_t* row = masks + letters[i] * s;
+        for (int b = a + 1; b < placed; ++b) {
+            const int j = placedAt[b];
+            if (j < i + 2)
+                continue;
+            const int bit = firstBit[i] + j - i - 2;
+            if (bit > 31)
+                break;
+            if (!(row[letters[j]] >> bit & 1u)) {
+                impossible = true;
+                break;
             }
         }
     }
@@ -163,37 +180,35 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
         e.plausibility = plausibility;
         e.priority = priority + plausibility * 256;
     }
+    return e;
 }
 
 int FillEngine::evaluate(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.plausibility == kFillNotComputed)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.plausibility;
 }
 
 int FillEngine::priority(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.priority == kFillNotComputed)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.priority;
 }
 
 int FillEngine::openCrossings(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.openCrossings < 0)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.openCrossings;
 }
 
-// The plausibility the crossing would have with letter in its cell at index. The
-// crossing's cached evaluation is left invalid, as if the letter had been placed, scored
-// and taken away again.
-int FillEngine::crossingScore(Light& crossing, int index, std::uint8_t letter) {
-    computeEvaluation(crossing, index, letter);
-    const int plausibility = crossing.fillEvaluation().plausibility;
-    invalidate(crossing);
-    return plausibility;
+// The plausibility the crossing would have with letter in its cell at index: as if the
+// letter were placed, the crossing scored and the letter taken away again. The crossing's
+// cached evaluation stays as it was, since its letters end as they were.
+int FillEngine::crossingScore(const Light& crossing, int index, std::uint8_t letter) const {
+    return computeEvaluation(crossing, index, letter).plausibility;
 }
 
 void FillEngine::setFixed(Cell& cell, std::uint8_t letter) {

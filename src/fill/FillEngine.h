@@ -24,6 +24,7 @@ namespace tessaran {
 
 class Cell;
 class Dictionary;
+struct FillEvaluation;
 class FillRandom;
 class Grid;
 class GridView;
@@ -83,8 +84,9 @@ private:
 
     // Computes the evaluation of light from its cells' fixed letters, with the letter of
     // the cell at overrideIndex taken as overrideLetter (overrideIndex -1: none).
-    void computeEvaluation(Light& light, int overrideIndex, std::uint8_t overrideLetter);
-    int crossingScore(Light& crossing, int index, std::uint8_t letter);
+    FillEvaluation computeEvaluation(const Light& light, int overrideIndex,
+                                     std::uint8_t overrideLetter) const;
+    int crossingScore(const Light& crossing, int index, std::uint8_t letter) const;
     // The letter a cell holds now: its shown text's letter, else fixedLetter, else
     // filledLetter (254 when none, 255 when the shown text is not one letter).
     std::uint8_t currentLetter(const Cell& cell) const;

@@ -124,6 +124,16 @@ TEST(FillEngine, LengthWithoutWordsFailsAtThatLight) {
     const NormalFillOutcome outcome = f.fill();
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(outcome.failedLight, f.grid.lights()[1]);
+
+    // Longer than any dictionary word can be.
+    FillFixture g;
+    g.layRows({std::string(3, '.') + "#" + std::string(40, '.')});
+    g.useWords({"CAT", "DOG"});
+    const NormalFillOutcome longer = g.fill();
+    EXPECT_EQ(longer.result, 0);
+    EXPECT_EQ(longer.failedLight, g.grid.lights()[1]);
+    FillEngine engine(g.grid, g.dictionary, g.random);
+    EXPECT_EQ(engine.oneShotFill(*g.grid.lights()[1]), 0);
 }
 
 TEST(FillEngine, AbandonKeepsTheLettersFilledSoFar) {
