@@ -117,6 +117,22 @@ TEST(FillEngine, PreCheckNamesALightNoWordCanFit) {
               "Fill failed at 3a (4) after 0 seconds");
 }
 
+// Only the pre-check names a light: a search that fails below the top level has no
+// single light to blame, so the report gives none, with or without a start light.
+TEST(FillEngine, FailedSearchReportsNoLight) {
+    FillFixture f;
+    f.layRows({"...", ".#.", "..."});
+    f.useWords({"CAT", "COD", "TOE"});  // four lights, three words
+    NormalFillOutcome outcome = f.fill();
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.failedLight, nullptr);
+    EXPECT_EQ(fillResultText(outcome.result, outcome.failedLight, 2),
+              "Fill failed after 2 seconds");
+    outcome = f.fill(f.grid.lights()[3]);
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.failedLight, nullptr);
+}
+
 TEST(FillEngine, LengthWithoutWordsFailsAtThatLight) {
     FillFixture f;
     f.layRows({"...##", "#####", "....."});
