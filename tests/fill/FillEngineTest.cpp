@@ -77,6 +77,31 @@ TEST(FillEngine, LightWithoutOpenCrossingsTakesFirstUnusedWordInDictionaryOrder)
     EXPECT_EQ(f.words(), (std::vector<std::string>{"ZOO", "CAT"}));
 }
 
+// With "Random" first words the first word a top-level light tries is the loaded slot
+// the generator's next value (modulo 256) counts to, walking the slots round; the light
+// through its first cell then takes the first word that fits.
+TEST(FillEngine, RandomFirstWordFollowsTheGenerator) {
+    const std::vector<std::string> list = {"AXE", "ACE", "BOA", "BAD", "CAB", "COB"};
+    for (std::uint32_t seed : {1u, 7u, 1234u, 99999u, 3599u}) {
+        SCOPED_TRACE(seed);
+        FillFixture f;
+        f.layRows({"...", ".##", ".##"});
+        f.useWords(list);
+        f.grid.setting(GridSetting::FirstWord).setOverride(1);
+        f.random.setSeed(seed);
+        ASSERT_EQ(f.fill().result, 1);
+        FillRandom expected(seed);
+        const std::string first = list[(expected.next() % 256) % list.size()];
+        EXPECT_EQ(f.word(*f.grid.lights()[0]), first);
+        for (const std::string& word : list)
+            if (word != first && word[0] == first[0]) {
+                EXPECT_EQ(f.word(*f.grid.lights()[1]), word);
+                break;
+            }
+        EXPECT_EQ(f.random.seed(), expected.seed());  // one value drawn, no more
+    }
+}
+
 TEST(FillEngine, FilledGridHoldsDistinctDictionaryWordsAndKeepsGivenLetters) {
     RingFill f;
     f.at(2, 0).setText("D");
