@@ -51,7 +51,8 @@ int runExportMode(const BatchArgs& args, std::ostream& out, std::ostream& err,
     int zoom = 100;
     if (line.has("zoom")) {
         const std::string text = line.value("zoom");
-        zoom = text.find_first_not_of("0123456789") == std::string::npos && text.size() <= 3
+        zoom = !text.empty() && text.size() <= 3 &&
+                       text.find_first_not_of("0123456789") == std::string::npos
                    ? std::stoi(text)
                    : -1;
         if (!isOfferedZoom(zoom))

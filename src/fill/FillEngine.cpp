@@ -42,8 +42,18 @@ struct FillEngine::Statistics {
     std::vector<std::int8_t> positional;  // (L(L-1)/2 + p) * S + letter
     std::vector<std::int8_t> pair;        // (class * S + first) * S + second
     std::vector<std::uint32_t> mask;      // ((L - 2) * S + first) * S + second
+    // Mask bit of the non-adjacent position pair (i, i + 2) of an L-letter word; the pair
+    // (i, j) has bit firstPairBit[L][i] + j - i - 2 (none beyond bit 31).
+    int firstPairBit[32][32] = {};
 
     explicit Statistics(const Dictionary& d) {
+        for (int length = 3; length < 32; ++length) {
+            int bit = length - 1;
+            for (int i = 0; i + 2 < length; ++i) {
+                firstPairBit[length][i] = bit;
+                bit += length - i - 2;
+            }
+        }
         letters = d.isValid() ? d.lettersInUse() : 0;
         slots = d.isValid() ? std::min(d.slotCount(), 32) : 0;
         const int s = letters;
@@ -80,19 +90,20 @@ void FillEngine::invalidate(Light& light) {
     light.invalidateFillEvaluation();
 }
 
-void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t overrideLetter) {
-    FillEvaluation& e = light.fillEvaluation();
+FillEvaluation FillEngine::computeEvaluation(const Light& light, int overrideIndex,
+                                             std::uint8_t overrideLetter) const {
+    FillEvaluation e;
     const int length = light.length();
     if (light.fillState() == 1) {
         e.plausibility = e.priority = kFillComplete;
         e.openCrossings = 0;
-        return;
+        return e;
     }
     const Statistics& st = *m_stats;
     if (length >= st.slots || st.wordCount[length] == 0) {
         e.plausibility = e.priority = kFillImpossible;
         e.openCrossings = 0;
-        return;
+        return e;
     }
     const int s = st.letters;
     const auto& cells = light.cells();
@@ -109,6 +120,7 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
     int priority = 0;
     int open = 0;
     int placed = 0;
+    int placedAt[FillFrame::kMaxLength];
     bool impossible = false;
     const int h = std::min(length / 2, 2);
     const int t = std::max(length - 1 - h, h);
@@ -126,7 +138,7 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
             impossible = true;  // not a letter, or a letter no word uses
         } else {
             priority -= kPlacedWeight;
-            ++placed;
+            placedAt[placed++] = p;
             const int score = positional[p * s + c];
             if (score == -128)
                 impossible = true;
@@ -143,16 +155,21 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
         if (p < h)
             ++k;
     }
-    if (placed >= 2 && !impossible) {
-        std::uint32_t bit = 1u << (length - 1);
-        for (int i = 0; i + 2 < length && bit && !impossible; ++i) {
-            for (int j = i + 2; j < length && bit; ++j, bit <<= 1) {
-                const std::uint8_t a = letters[i];
-                const std::uint8_t b = letters[j];
-                if (a != kNoLetter && b != kNoLetter && !(masks[a * s + b] & bit)) {
-                    impossible = true;
-                    break;
-                }
+    // Every placed pair at least two apart that has a mask bit must occur in some word.
+    for (int a = 0; a + 1 < placed && !impossible; ++a) {
+        const int i = placedAt[a];
+        const int* firstBit = st.firstPairBit[length];
+        const std::uint32_t* row = masks + letters[i] * s;
+        for (int b = a + 1; b < placed; ++b) {
+            const int j = placedAt[b];
+            if (j < i + 2)
+                continue;
+            const int bit = firstBit[i] + j - i - 2;
+            if (bit > 31)
+                break;
+            if (!(row[letters[j]] >> bit & 1u)) {
+                impossible = true;
+                break;
             }
         }
     }
@@ -163,37 +180,35 @@ void FillEngine::computeEvaluation(Light& light, int overrideIndex, std::uint8_t
         e.plausibility = plausibility;
         e.priority = priority + plausibility * 256;
     }
+    return e;
 }
 
 int FillEngine::evaluate(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.plausibility == kFillNotComputed)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.plausibility;
 }
 
 int FillEngine::priority(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.priority == kFillNotComputed)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.priority;
 }
 
 int FillEngine::openCrossings(Light& light) {
     FillEvaluation& e = light.fillEvaluation();
     if (e.openCrossings < 0)
-        computeEvaluation(light, -1, 0);
+        e = computeEvaluation(light, -1, 0);
     return e.openCrossings;
 }
 
-// The plausibility the crossing would have with letter in its cell at index. The
-// crossing's cached evaluation is left invalid, as if the letter had been placed, scored
-// and taken away again.
-int FillEngine::crossingScore(Light& crossing, int index, std::uint8_t letter) {
-    computeEvaluation(crossing, index, letter);
-    const int plausibility = crossing.fillEvaluation().plausibility;
-    invalidate(crossing);
-    return plausibility;
+// The plausibility the crossing would have with letter in its cell at index: as if the
+// letter were placed, the crossing scored and the letter taken away again. The crossing's
+// cached evaluation stays as it was, since its letters end as they were.
+int FillEngine::crossingScore(const Light& crossing, int index, std::uint8_t letter) const {
+    return computeEvaluation(crossing, index, letter).plausibility;
 }
 
 void FillEngine::setFixed(Cell& cell, std::uint8_t letter) {
@@ -395,7 +410,13 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
         }
     }
 
-    postCheck();
+    // A light that a later search broke and that cannot be mended through its unchecked
+    // cells is not a dictionary word: the fill must not report success over it.
+    Light* broken = postCheck();
+    if (result == 1 && broken) {
+        result = 0;
+        outcome.failedLight = broken;
+    }
     progress(nullptr, 0, kFillRedisplayOnly);
     endFillTables();
     outcome.result = result;
@@ -404,7 +425,8 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
 
 // Every filled light must read as a dictionary word; one that a later, unrelated search
 // broke through a shared cell is repaired through its unchecked cells where possible.
-void FillEngine::postCheck() {
+Light* FillEngine::postCheck() {
+    Light* broken = nullptr;
     FillCursor& cursor = cursorAt(0);
     const int s = m_stats->letters;
     for (Light* light : m_lights) {
@@ -420,18 +442,35 @@ void FillEngine::postCheck() {
             if (current[p] != kNoLetter && current[p] >= s)
                 letters = false;
         }
-        if (!letters || !cursor.startPattern(*m_index, current, length))
+        if (!letters) {  // a letter no word has
+            if (!broken)
+                broken = light;
+            continue;
+        }
+        if (!cursor.startPattern(*m_index, current, length))
             continue;
         std::uint8_t match[FillFrame::kMaxLength];
         if (nextMatch(cursor, match, length))
             continue;
-        lightUnchFill(*light);
+        if (lightUnchFill(*light) == FillResult::Failed && !broken)
+            broken = light;
     }
     for (int r = 0; r < m_grid.rows(); ++r)
         for (int c = 0; c < m_grid.columns(); ++c)
             m_grid.cellAt(r, c).setFixedLetter(kNoLetter);
     for (Light* light : m_lights)
         invalidate(*light);
+    return broken;
+}
+
+Light* FillEngine::checkFill() {
+    readSettings();
+    setWorkingLetters(false);
+    collectLights();
+    beginFillTables();
+    Light* broken = postCheck();
+    endFillTables();
+    return broken;
 }
 
 // ---------------------------------------------------------------------------------------
@@ -567,8 +606,14 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
 
     std::memset(frame.triedLetters, 0, sizeof(std::uint32_t) * s);
     std::memset(frame.goodLetters, 0, sizeof(std::uint32_t) * s);
-    for (int& score : frame.scores)
-        score = kFillEmptySlot;
+    // Slots at and above `used` have never been loaded in this call and count as free;
+    // loading fills free slots in order, so they stay a contiguous tail.
+    int used = 0;
+    frame.scores[FillFrame::kLoadedSlots] = kFillEmptySlot;
+    auto useAllSlots = [&]() {
+        std::fill(frame.scores + used, frame.scores + FillFrame::kSlotCount, kFillEmptySlot);
+        used = FillFrame::kSlotCount;
+    };
     int loaded = 0;
     int best = kBestUnchosen;
     int chosen = -1;
@@ -590,7 +635,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         if (loaded < 128 && !ended) {
             frame.orderStale = true;
             for (int slot = 0; slot < FillFrame::kLoadedSlots && !ended; ++slot) {
-                if (frame.scores[slot] != kFillEmptySlot)
+                if (slot < used && frame.scores[slot] != kFillEmptySlot)
                     continue;
                 std::uint8_t* word = frame.words + slot * length;
                 for (;;) {
@@ -616,6 +661,8 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
                     }
                     if (impossible)
                         continue;
+                    if (slot >= used)
+                        used = slot + 1;
                     frame.scores[slot] = static_cast<int>(
                         std::clamp<long long>(score, INT_MIN + 1, kFillEmptySlot - 1));
                     ++loaded;
@@ -628,6 +675,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
         best = kFillEmptySlot;
         chosen = -1;
         if (m_fillMode == -1 && budget > 10 && loaded > 0) {
+            useAllSlots();  // the choice sees every slot
             for (int slot = 0; slot < FillFrame::kSlotCount; ++slot) {
                 if (frame.scores[slot] != kFillEmptySlot &&
                     isUsedOrKilled(light, frame.words + slot * length)) {
@@ -666,7 +714,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             // The loaded slot nearest the target, the lowest slot among equals.
             if (frame.orderStale) {
                 frame.orderCount = frame.orderPos = 0;
-                for (int slot = 0; slot < FillFrame::kLoadedSlots; ++slot)
+                for (int slot = 0; slot < std::min(used, FillFrame::kLoadedSlots); ++slot)
                     if (frame.scores[slot] != kFillEmptySlot)
                         frame.order[frame.orderCount++] = static_cast<std::uint16_t>(slot);
                 std::sort(frame.order, frame.order + frame.orderCount, [&](int a, int b) {
@@ -685,7 +733,7 @@ FillResult FillEngine::scoredSearch(FillFrame& frame, Light& light, FillCursor& 
             }
         } else if (loaded > 0) {
             // Only the very first choice of a top-level call is drawn at random.
-            for (int slot = 0;; slot = (slot + 1) % FillFrame::kSlotCount) {
+            for (int slot = 0;; slot = (slot + 1) % used) {
                 if (frame.scores[slot] == kFillEmptySlot)
                     continue;
                 if (randomSkip < 1) {

@@ -24,6 +24,7 @@ namespace tessaran {
 
 class Cell;
 class Dictionary;
+struct FillEvaluation;
 class FillRandom;
 class Grid;
 class GridView;
@@ -57,6 +58,10 @@ public:
     // Fills one light with the next fitting word after the one it holds (dictionary order,
     // wrapping round): 1 filled, 0 no word fits, 2 no words of this length.
     int oneShotFill(Light& light);
+    // The check that ends a normal fill, on the grid's provisional fill as it stands: every
+    // provisionally filled light that is not a dictionary word is refilled through its
+    // unchecked, unset cells. Returns the first such light that could not be mended.
+    Light* checkFill();
 
     // ---- The search's building blocks, for the operations above and for tests ----
     // Reads the fill settings and sets every cell's working letter from its shown text.
@@ -79,8 +84,9 @@ private:
 
     // Computes the evaluation of light from its cells' fixed letters, with the letter of
     // the cell at overrideIndex taken as overrideLetter (overrideIndex -1: none).
-    void computeEvaluation(Light& light, int overrideIndex, std::uint8_t overrideLetter);
-    int crossingScore(Light& crossing, int index, std::uint8_t letter);
+    FillEvaluation computeEvaluation(const Light& light, int overrideIndex,
+                                     std::uint8_t overrideLetter) const;
+    int crossingScore(const Light& crossing, int index, std::uint8_t letter) const;
     // The letter a cell holds now: its shown text's letter, else fixedLetter, else
     // filledLetter (254 when none, 255 when the shown text is not one letter).
     std::uint8_t currentLetter(const Cell& cell) const;
@@ -103,7 +109,8 @@ private:
     FillResult scoredSearch(FillFrame& frame, Light& light, FillCursor& cursor, int budget,
                             int level, int nClosing, int nOpen, int lastOpen, bool triples, int q1,
                             int q2, int q3);
-    void postCheck();
+    // Returns the first filled light that is no dictionary word and could not be mended.
+    Light* postCheck();
 
     Grid& m_grid;
     Dictionary& m_dictionary;

@@ -51,6 +51,23 @@ const FillWordIndex::Words* FillWordIndex::words(int length) {
                 words->sets[(static_cast<size_t>(p) * s + word[p]) * words->chunks + w / 64] |=
                     std::uint64_t{1} << (w % 64);
     }
+    words->starts.assign(static_cast<size_t>(length) * s + 1, 0);
+    for (std::uint32_t w = 0; w < words->count; ++w) {
+        const std::uint8_t* word = &words->letters[static_cast<size_t>(w) * length];
+        for (int p = 0; p < length; ++p)
+            if (word[p] < s)
+                ++words->starts[p * s + word[p] + 1];
+    }
+    for (size_t i = 1; i < words->starts.size(); ++i)
+        words->starts[i] += words->starts[i - 1];
+    words->postings.resize(words->starts.back());
+    std::vector<std::uint32_t> next(words->starts.begin(), words->starts.end() - 1);
+    for (std::uint32_t w = 0; w < words->count; ++w) {
+        const std::uint8_t* word = &words->letters[static_cast<size_t>(w) * length];
+        for (int p = 0; p < length; ++p)
+            if (word[p] < s)
+                words->postings[next[p * s + word[p]]++] = w;
+    }
     m_byLength[length] = std::move(words);
     return m_byLength[length].get();
 }
@@ -62,17 +79,34 @@ bool FillCursor::startPattern(FillWordIndex& index, const std::uint8_t* pattern,
         return false;
     m_length = length;
     m_setCount = 0;
+    m_list = m_listEnd = nullptr;
+    m_listSet = -1;
     const int s = index.lettersInUse();
+    std::uint32_t rarest = 0;
     for (int p = 0; p < length; ++p) {
         const std::uint8_t c = pattern[p];
         if (c == lxd::kAnyLetter)
             continue;
         if (c >= s)
             return true;  // no word has that letter: nothing fits
+        const size_t at = static_cast<size_t>(p) * s + c;
+        const std::uint32_t size = m_words->starts[at + 1] - m_words->starts[at];
+        if (m_listSet < 0 || size < rarest) {
+            rarest = size;
+            m_listSet = m_setCount;
+            m_list = m_words->postings.data() + m_words->starts[at];
+            m_listEnd = m_list + size;
+        }
         m_sets[m_setCount++] = m_words->set(p, c, s);
     }
-    m_chunk = 0;
-    m_bits = chunkBits(0);
+    // Walking a list costs a few bit tests per word on it; and-ing costs a load per set
+    // for every 64 words of the length.
+    if (m_listSet < 0 || static_cast<std::uint64_t>(rarest) >
+                             static_cast<std::uint64_t>(m_words->chunks) * m_setCount) {
+        m_list = m_listEnd = nullptr;
+        m_chunk = 0;
+        m_bits = chunkBits(0);
+    }
     m_ended = false;
     return true;
 }
@@ -91,6 +125,22 @@ std::uint64_t FillCursor::chunkBits(std::uint32_t chunk) const {
 bool FillCursor::next(std::uint8_t* out) {
     if (m_ended)
         return false;
+    if (m_list) {
+        while (m_list < m_listEnd) {
+            const std::uint32_t word = *m_list++;
+            int i = 0;
+            for (; i < m_setCount; ++i)
+                if (i != m_listSet && !(m_sets[i][word / 64] >> (word % 64) & 1u))
+                    break;
+            if (i == m_setCount) {
+                const size_t length = static_cast<size_t>(m_length);
+                std::memcpy(out, m_words->letters.data() + word * length, length);
+                return true;
+            }
+        }
+        m_ended = true;
+        return false;
+    }
     while (!m_bits) {
         if (++m_chunk >= m_words->chunks) {
             m_ended = true;

@@ -292,21 +292,9 @@ private:
     }
 
     LetterRecord letterFor(const Cell& cell) const {
-        LetterRecord none;
         if (!m_interactive && !m_options.showText)
-            return none;
-        if (const auto& shown = cell.shownText(); shown) {
-            if (shown->size() >= static_cast<size_t>(Cell::kMaxTextLength))
-                return none;
-            return {0, *shown};
-        }
-        if (!m_interactive || !m_options.letterText)
-            return none;
-        if (cell.fixedLetter() != kNoLetter && cell.fixedLetter() != kNotLetter)
-            return {1, m_options.letterText(cell.fixedLetter())};
-        if (cell.filledLetter() != kNoLetter && cell.filledLetter() != kNotLetter)
-            return {2, m_options.letterText(cell.filledLetter())};
-        return none;
+            return {};
+        return letterRecord(cell, m_options, m_interactive);
     }
 
     void paintNumbers(const Cell& cell, int x, int y) {
@@ -453,7 +441,7 @@ void GridRenderer::paint(DrawingSurface& surface, const RenderOptions& options) 
         for (int row = 0; row < m_grid.rows(); ++row)
             for (int column = 0; column < m_grid.columns(); ++column)
                 m_snapshot[static_cast<size_t>(row * m_grid.columns() + column)] =
-                    letterRecord(m_grid.cellAt(row, column), options);
+                    letterRecord(m_grid.cellAt(row, column), options, true);
         if (!options.erased)
             painter.paintMargins();
         painter.paintArrows();
@@ -462,15 +450,19 @@ void GridRenderer::paint(DrawingSurface& surface, const RenderOptions& options) 
 }
 
 GridRenderer::LetterRecord GridRenderer::letterRecord(const Cell& cell,
-                                                      const RenderOptions& options) const {
-    if (const auto& shown = cell.shownText(); shown)
+                                                      const RenderOptions& options, bool screen) {
+    if (const auto& shown = cell.shownText(); shown) {
+        // A text this long cannot be drawn legibly; nothing stands in for it.
+        if (shown->size() >= static_cast<size_t>(Cell::kMaxTextLength))
+            return {};
         return {0, *shown};
-    if (options.letterText) {
-        if (cell.fixedLetter() != kNoLetter && cell.fixedLetter() != kNotLetter)
-            return {1, options.letterText(cell.fixedLetter())};
-        if (cell.filledLetter() != kNoLetter && cell.filledLetter() != kNotLetter)
-            return {2, options.letterText(cell.filledLetter())};
     }
+    if (!screen || !options.letterText)
+        return {};
+    if (cell.fixedLetter() != kNoLetter && cell.fixedLetter() != kNotLetter)
+        return {1, options.letterText(cell.fixedLetter())};
+    if (cell.filledLetter() != kNoLetter && cell.filledLetter() != kNotLetter)
+        return {2, options.letterText(cell.filledLetter())};
     return {};
 }
 
@@ -493,7 +485,7 @@ void GridRenderer::redisplayFillLetters(DrawingSurface& surface, const RenderOpt
             const Cell& cell = m_grid.cellAt(row, column);
             if (!cell.inAnyLight())
                 continue;
-            const LetterRecord record = letterRecord(cell, options);
+            const LetterRecord record = letterRecord(cell, options, true);
             LetterRecord& stored = m_snapshot[static_cast<size_t>(row * m_grid.columns() + column)];
             if (record == stored)
                 continue;

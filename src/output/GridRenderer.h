@@ -68,7 +68,9 @@ private:
     };
     class Painter;
 
-    LetterRecord letterRecord(const Cell& cell, const RenderOptions& options) const;
+    // What a cell shows as its letters: its shown text, or on screen a provisional letter
+    // of a running fill.
+    static LetterRecord letterRecord(const Cell& cell, const RenderOptions& options, bool screen);
     void resetSnapshot();
 
     const Grid& m_grid;

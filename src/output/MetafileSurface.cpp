@@ -44,6 +44,7 @@ constexpr std::uint16_t kBrushNull = 1;
 constexpr std::uint16_t kXorPen = 7;
 constexpr std::uint16_t kCopyPen = 13;
 constexpr int kMaxCoordinate = 32767;
+constexpr int kTwipsPerInch = 1440;
 
 std::uint16_t low(std::uint32_t value) {
     return static_cast<std::uint16_t>(value & 0xffff);
@@ -99,12 +100,17 @@ std::string placeableMetafileHeader(int width, int height, int unitsPerInch) {
 
 MetafileSurface::MetafileSurface(int widthTwips, int heightTwips)
     : m_width(std::max(widthTwips, 1)), m_height(std::max(heightTwips, 1)) {
+    // The far edge is recorded one unit beyond the picture (see fillRect), so the picture
+    // must fit in one unit less than the coordinate range. A unit that divides the inch
+    // keeps the header's units per inch exact.
     const int largest = std::max(m_width, m_height);
-    m_twipsPerUnit = (largest + kMaxCoordinate - 1) / kMaxCoordinate;
+    m_twipsPerUnit = 1;
+    while (largest / m_twipsPerUnit >= kMaxCoordinate || kTwipsPerInch % m_twipsPerUnit != 0)
+        ++m_twipsPerUnit;
     record(kSetMapMode, {kAnisotropic});
     record(kSetWindowOrg, {0, 0});
     record(kSetWindowExt, {unit(m_height), unit(m_width)});
-    record(kSetBkMode, {kTransparent});
+    setBackgroundMode(false);
     // Everything is drawn with brushes: the null pen keeps polygon edges from growing.
     m_nullPen = createObject(kCreatePenIndirect, {kPenNull, 0, 0, 0, 0});
     record(kSelectObject, {word(m_nullPen)});
@@ -113,6 +119,11 @@ MetafileSurface::MetafileSurface(int widthTwips, int heightTwips)
 std::uint16_t MetafileSurface::unit(int twips) const {
     const int value = std::clamp(twips / m_twipsPerUnit, -kMaxCoordinate, kMaxCoordinate);
     return word(value);
+}
+
+std::uint16_t MetafileSurface::farUnit(int twips) const {
+    const int value = std::clamp(twips / m_twipsPerUnit, -kMaxCoordinate, kMaxCoordinate - 1);
+    return word(value + 1);
 }
 
 void MetafileSurface::record(std::uint16_t function, const std::vector<std::uint16_t>& parameters) {
@@ -177,20 +188,29 @@ void MetafileSurface::selectFont(const FontSpec& font) {
     m_currentFont = font;
 }
 
+void MetafileSurface::setBackgroundMode(bool opaque) {
+    if (opaque == m_opaque)
+        return;
+    record(kSetBkMode, {opaque ? kOpaque : kTransparent});
+    m_opaque = opaque;
+}
+
 void MetafileSurface::fillRect(const DeviceRect& rect, Colour colour) {
     if (rect.isEmpty())
         return;
     selectBrush(colour);
+    setBackgroundMode(true);
     // With the null pen a rectangle covers one unit less than its corners say, so the
     // far corner moves out by one to fill exactly the given area.
-    record(kRectangle, {word(unit(rect.bottom) + 1), word(unit(rect.right) + 1), unit(rect.top),
-                        unit(rect.left)});
+    record(kRectangle,
+           {farUnit(rect.bottom), farUnit(rect.right), unit(rect.top), unit(rect.left)});
 }
 
 void MetafileSurface::fillPolygon(const std::vector<DevicePoint>& points, Colour colour) {
     if (points.size() < 3)
         return;
     selectBrush(colour);
+    setBackgroundMode(true);
     std::vector<std::uint16_t> parameters = {word(static_cast<int>(points.size()))};
     for (const DevicePoint& point : points) {
         parameters.push_back(unit(point.x));
@@ -220,10 +240,7 @@ void MetafileSurface::drawText(int x, int y, std::string_view latin1, const Font
         record(kSetBkColor, {low(style.boxColour), high(style.boxColour)});
         m_backgroundColour = static_cast<int>(style.boxColour);
     }
-    if (opaque != m_opaque) {
-        record(kSetBkMode, {opaque ? kOpaque : kTransparent});
-        m_opaque = opaque;
-    }
+    setBackgroundMode(opaque);
     const std::string_view text = latin1.substr(0, 0x7fff);
     std::vector<std::uint16_t> parameters = {unit(y), unit(x), word(static_cast<int>(text.size())),
                                              0};
@@ -264,7 +281,7 @@ std::string MetafileSurface::metafileBytes() const {
 }
 
 std::string MetafileSurface::placeableFile() const {
-    return placeableMetafileHeader(unit(m_width), unit(m_height), 1440 / m_twipsPerUnit) +
+    return placeableMetafileHeader(unit(m_width), unit(m_height), kTwipsPerInch / m_twipsPerUnit) +
            metafileBytes();
 }
 

@@ -16,9 +16,10 @@ namespace tessaran {
 std::string placeableMetafileHeader(int width, int height, int unitsPerInch);
 
 // Records the drawing as metafile records in an anisotropic mapping whose window is the
-// picture in twips. Metafile coordinates are 16-bit, so a picture more than 32767 twips
-// wide or high is recorded in coarser units (2, 3, ... twips each) and the header's units
-// per inch say so; the picture keeps its size on paper either way.
+// picture in twips. Metafile coordinates are 16-bit, so a picture 32766 twips or more
+// wide or high is recorded in coarser units (2, 3, 4, 5, 6, 8, ... twips each: always a
+// whole fraction of an inch) and the header's units per inch say so; the picture keeps
+// its size on paper either way.
 //
 // Objects are made only when they change: a fill reuses the brush of the last fill of
 // the same colour, a text the font of the last text in the same font.
@@ -48,7 +49,13 @@ private:
     void deleteObject(int index);
     void selectBrush(Colour colour);
     void selectFont(const FontSpec& font);
+    // The background mode matters only to text under GDI, which ignores it for solid
+    // brushes; some readers (libwmf's SVG writer) draw fills half transparent under a
+    // transparent mode, so fills are recorded in the opaque one.
+    void setBackgroundMode(bool opaque);
     std::uint16_t unit(int twips) const;
+    // The unit one beyond twips: the far edge of a fill drawn without a pen.
+    std::uint16_t farUnit(int twips) const;
 
     int m_width;
     int m_height;
@@ -64,7 +71,7 @@ private:
     int m_textColour = -1;  // -1 until set: a Colour fits in 24 bits
     int m_textAlign = -1;
     int m_backgroundColour = -1;
-    bool m_opaque = false;
+    bool m_opaque = true;  // a device context starts in the opaque background mode
 };
 
 }  // namespace tessaran

@@ -123,6 +123,17 @@ std::optional<std::string> drawVector(ExportKind kind, const Grid& grid,
     return bytesOf(bytes);
 }
 
+QtMessageHandler g_qtDefaultHandler = nullptr;
+
+// A batch run has no desktop session, so Qt's note that the session's runtime folder
+// is missing says nothing to the user and only clutters the command's own messages.
+void dropSessionNotes(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (g_qtDefaultHandler)
+        g_qtDefaultHandler(type, context, text);
+}
+
 }  // namespace
 
 PictureExporterWindows::PictureExporterWindows() = default;
@@ -133,6 +144,8 @@ void PictureExporterWindows::ensureApplication() const {
         return;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!g_qtDefaultHandler)
+        g_qtDefaultHandler = qInstallMessageHandler(dropSessionNotes);
     m_application = std::make_unique<QGuiApplication>(m_argc, m_argv);
 }
 

@@ -27,6 +27,13 @@ std::vector<const Light*> lightsInReadingOrder(const Grid& grid, Direction direc
     return ordered;
 }
 
+// The cell that shows the light's number: its first cell, or, when lights are numbered
+// at their top-left end, the last cell of a light that reads backwards.
+const Cell& numberedCell(const Grid& grid, const Light& light) {
+    const bool topLeft = grid.settingValue(GridSetting::NumberPosition) == 1;
+    return topLeft && light.isReversed() ? light.lastCell() : light.firstCell();
+}
+
 std::string field(std::string_view text, size_t width) {
     std::string padded(text.substr(0, width));
     padded.resize(width, ' ');
@@ -65,9 +72,11 @@ std::string textGrid(const Grid& grid, bool includeNumbers, bool includeAnswers)
                 edges = lightCellEdges(map, row, column);
             std::string number = "    ";
             std::string letter = "    ";
+            // A hole is blank even when the cell outside the lights has a number or text
+            // of its own, as it is in the picture.
             if (kind == CellKind::FilledBlock) {
                 number = letter = "####";
-            } else {
+            } else if (kind == CellKind::Light) {
                 if (includeNumbers && cell.shownNumber())
                     number = field(*cell.shownNumber(), 4);
                 if (includeAnswers && cell.shownText()) {
@@ -91,8 +100,8 @@ std::string answerList(const Grid& grid) {
         out += direction == Direction::Across ? "ACROSS" : "DOWN";
         out += kLineEnd;
         for (const Light* light : lightsInReadingOrder(grid, direction))
-            out += light->firstCell().shownNumber().value_or("") + "\t" + answerString(*light) +
-                   " (" + std::to_string(light->length()) + ")" + kLineEnd;
+            out += numberedCell(grid, *light).shownNumber().value_or("") + "\t" +
+                   answerString(*light) + " (" + std::to_string(light->length()) + ")" + kLineEnd;
     }
     return out;
 }

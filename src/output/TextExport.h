@@ -15,11 +15,13 @@ class Light;
 std::string answerString(const Light& light);
 
 // A drawing of the grid in text: each cell five characters wide and three lines high,
-// numbers and letters in their fields, filled blocks as "####" and bars as "#".
+// numbers and letters of light cells in their fields, filled blocks as "####", holes
+// blank and bars as "#".
 std::string textGrid(const Grid& grid, bool includeNumbers, bool includeAnswers);
 
 // "ACROSS", one "number<TAB>answer (length)" line per across light in the order of the
-// lights' first cells, then "DOWN" and the down lights.
+// lights' first cells, then "DOWN" and the down lights. The number is the one shown where
+// the light is numbered.
 std::string answerList(const Grid& grid);
 
 // The tagged exchange text: "<ACROSS PUZZLE>", title, author, copyright, size, the grid

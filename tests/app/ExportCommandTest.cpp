@@ -86,6 +86,8 @@ TEST_F(ExportFixture, RefusesBadRequestsWithoutTouchingFiles) {
     EXPECT_EQ(run({"text", in}), 2);
     EXPECT_EQ(run({"bmp", in, "-o", target, "--zoom", "120"}), 2);
     EXPECT_EQ(run({"bmp", in, "-o", target, "--zoom", "9999999999999"}), 2);
+    EXPECT_EQ(run({"bmp", in, "-o", target, "--zoom", ""}), 2);
+    EXPECT_EQ(run({"bmp", in, "-o", target, "--zoom=-50"}), 2);
     err.str("");
     EXPECT_EQ(run({"text", path("missing.tgr"), "-o", target}), 1);
     EXPECT_EQ(err.str(), path("missing.tgr") + ": File couldn't be opened\n");

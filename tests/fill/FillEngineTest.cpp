@@ -124,6 +124,16 @@ TEST(FillEngine, LengthWithoutWordsFailsAtThatLight) {
     const NormalFillOutcome outcome = f.fill();
     EXPECT_EQ(outcome.result, 0);
     EXPECT_EQ(outcome.failedLight, f.grid.lights()[1]);
+
+    // Longer than any dictionary word can be.
+    FillFixture g;
+    g.layRows({std::string(3, '.') + "#" + std::string(40, '.')});
+    g.useWords({"CAT", "DOG"});
+    const NormalFillOutcome longer = g.fill();
+    EXPECT_EQ(longer.result, 0);
+    EXPECT_EQ(longer.failedLight, g.grid.lights()[1]);
+    FillEngine engine(g.grid, g.dictionary, g.random);
+    EXPECT_EQ(engine.oneShotFill(*g.grid.lights()[1]), 0);
 }
 
 TEST(FillEngine, AbandonKeepsTheLettersFilledSoFar) {
@@ -190,6 +200,33 @@ TEST(FillEngine, ManualChoiceTakesTheOfferedWord) {
     RingFill g;
     g.grid.setting(GridSetting::StartMode).setOverride(1);
     EXPECT_EQ(g.fill().result, 2);
+    EXPECT_EQ(g.picture(), (std::vector<std::string>{"...", ".#.", "..."}));
+    for (const Light* light : g.grid.lights())
+        EXPECT_EQ(light->fillState(), 3);
+}
+
+TEST(FillEngine, CheckMendsBrokenLightsThroughUncheckedCellsOrNamesThem) {
+    FillFixture f;
+    f.layRows({"...", ".#.", "..."});
+    f.useWords({"CAT", "COD", "TOE", "DYE", "CUT"});
+    auto place = [&](const std::vector<std::string>& rows) {
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                if (rows[r][c] != '#')
+                    f.at(r, c).setFilledLetter(
+                        f.dictionary.letterOf(static_cast<unsigned char>(rows[r][c])));
+        f.grid.refresh();
+    };
+    // The left light reads CTD: its middle cell is unchecked, so it is mended to COD.
+    place({"CAT", "T#O", "DYE"});
+    FillEngine engine(f.grid, f.dictionary, f.random);
+    EXPECT_EQ(engine.checkFill(), nullptr);
+    f.grid.refresh();
+    EXPECT_EQ(f.word(*f.grid.lights()[2]), "COD");
+
+    // The bottom light reads DYT: no word fits D?T, so nothing can mend it.
+    place({"CAT", "O#O", "DYT"});
+    EXPECT_EQ(engine.checkFill(), f.grid.lights()[1]);
 }
 
 TEST(UnchFill, ChangesOnlyUncheckedUnsetCells) {

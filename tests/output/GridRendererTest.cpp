@@ -191,6 +191,14 @@ TEST(GridRenderer, OverlongTextsAreNotDrawn) {
     ASSERT_FALSE(s.texts().empty());
     for (const auto& text : s.texts())
         EXPECT_LT(text.text.size(), 99u);
+    // Nor by the fast redisplay of a fill, even before the first paint.
+    RenderOptions screen;
+    screen.interactive = true;
+    RecordingSurface fast;
+    GridRenderer(g.grid, g.settings).redisplayFillLetters(fast, screen);
+    ASSERT_FALSE(fast.texts().empty());
+    for (const auto& text : fast.texts())
+        EXPECT_LT(text.text.size(), 99u);
 }
 
 TEST(GridRenderer, BlocksAreFilledAndHolesStayPaper) {

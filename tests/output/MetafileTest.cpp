@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 
+#include "grid/GridTestSupport.h"
+#include "output/GridExporter.h"
 #include "output/MetafileSurface.h"
+#include "output/ViewSettings.h"
 
 namespace tessaran {
 namespace {
@@ -76,6 +80,62 @@ TEST(Metafile, HeaderCountsTheRecords) {
     EXPECT_EQ(std::count(records.begin(), records.end(), 0x041B), 2);
 }
 
+struct Record {
+    std::uint16_t function;
+    std::vector<std::uint16_t> parameters;
+};
+
+std::vector<Record> records(const std::string& file) {
+    std::vector<Record> result;
+    size_t offset = 22 + 18;
+    while (offset + 6 <= file.size()) {
+        const std::uint32_t size = dwordAt(file, offset);
+        if (size < 3)
+            break;
+        Record record{wordAt(file, offset + 4), {}};
+        for (std::uint32_t i = 3; i < size; ++i)
+            record.parameters.push_back(wordAt(file, offset + 2 * i));
+        result.push_back(record);
+        offset += size * 2;
+    }
+    return result;
+}
+
+TEST(Metafile, OpensWithTheWindowInTwipsAndFillsOpaquelyUnderTransparentText) {
+    MetafileSurface surface(6000, 3000);
+    surface.fillRect({0, 0, 100, 100}, rgb(0, 0, 0));
+    TextStyle plain;
+    surface.drawText(20, 20, "1", FontSpec::defaultNumberFont(), plain);
+    surface.fillRect({100, 0, 200, 100}, rgb(255, 255, 255));
+    surface.fillPolygon({{0, 0}, {10, 0}, {5, 5}}, rgb(0, 0, 0));
+    TextStyle boxed;
+    boxed.box = TextBox::Extent;
+    surface.drawText(20, 20, "2", FontSpec::defaultNumberFont(), boxed);
+    surface.drawText(20, 20, "3", FontSpec::defaultNumberFont(), plain);
+    const auto all = records(surface.placeableFile());
+    ASSERT_GE(all.size(), 3u);
+    EXPECT_EQ(all[0].function, 0x0103);  // anisotropic mapping
+    EXPECT_EQ(all[0].parameters, (std::vector<std::uint16_t>{8}));
+    EXPECT_EQ(all[1].function, 0x020B);  // window origin 0, 0
+    EXPECT_EQ(all[1].parameters, (std::vector<std::uint16_t>{0, 0}));
+    EXPECT_EQ(all[2].function, 0x020C);  // window extent: height, then width
+    EXPECT_EQ(all[2].parameters, (std::vector<std::uint16_t>{3000, 6000}));
+    // Readers such as libwmf's SVG writer draw solid fills half transparent under a
+    // transparent background mode, which only text needs: GDI ignores the mode for
+    // solid brushes.
+    int mode = 2;  // a device context starts opaque
+    std::string seen;
+    for (const Record& record : all) {
+        if (record.function == 0x0102)
+            mode = record.parameters.at(0);
+        if (record.function == 0x041B || record.function == 0x0324)
+            seen += mode == 2 ? 'F' : 'f';
+        if (record.function == 0x0A32)
+            seen += mode == 1 ? 't' : 'T';
+    }
+    EXPECT_EQ(seen, "FtFFTt");
+}
+
 TEST(Metafile, ChangingColourReplacesTheBrushInTheSameSlot) {
     MetafileSurface surface(1000, 1000);
     surface.fillRect({0, 0, 10, 10}, rgb(255, 0, 0));
@@ -89,12 +149,55 @@ TEST(Metafile, ChangingColourReplacesTheBrushInTheSameSlot) {
     EXPECT_EQ(wordAt(file, 22 + 10), 3);
 }
 
+// The Rectangle records' corners as signed 16-bit values, left, top, right, bottom.
+std::vector<std::array<int, 4>> rectangles(const std::string& file) {
+    std::vector<std::array<int, 4>> result;
+    size_t offset = 22 + 18;
+    while (offset + 6 <= file.size()) {
+        const std::uint32_t size = dwordAt(file, offset);
+        if (size < 3)
+            break;
+        if (wordAt(file, offset + 4) == 0x041B) {
+            auto at = [&](int i) {
+                return static_cast<std::int16_t>(wordAt(file, offset + 6 + 2 * i));
+            };
+            result.push_back({at(3), at(2), at(1), at(0)});
+        }
+        offset += size * 2;
+    }
+    return result;
+}
+
 TEST(Metafile, HugePicturesUseCoarserUnits) {
     MetafileSurface surface(50 * 1500, 1000);
     EXPECT_EQ(surface.twipsPerUnit(), 3);
     const std::string file = surface.placeableFile();
     EXPECT_EQ(wordAt(file, 10), 25000);
     EXPECT_EQ(wordAt(file, 14), 480);
+
+    // The coarser unit is always a whole fraction of an inch, so the picture keeps its
+    // size on paper exactly: 7 x 32767 twips would need 7 twips a unit, which does not
+    // divide 1440; 8 does.
+    MetafileSurface wide(7 * 32767, 1000);
+    EXPECT_EQ(wide.twipsPerUnit(), 8);
+    const std::string wideFile = wide.placeableFile();
+    EXPECT_EQ(wordAt(wideFile, 14), 180);
+    EXPECT_EQ(wordAt(wideFile, 10), 7 * 32767 / 8);
+}
+
+TEST(Metafile, FarEdgeOfTheLargestPictureStaysInRange) {
+    // A fill reaching the far edge is recorded one unit wider (the null pen leaves the
+    // last unit out); that unit must still be a positive 16-bit coordinate.
+    for (const int size : {32766, 32767, 65534, 65535}) {
+        MetafileSurface surface(size, size);
+        surface.fillRect({0, 0, size, size}, rgb(0, 0, 0));
+        const auto rects = rectangles(surface.placeableFile());
+        ASSERT_EQ(rects.size(), 1u) << size;
+        EXPECT_EQ(rects[0][0], 0) << size;
+        EXPECT_GT(rects[0][2], 0) << size;
+        EXPECT_GT(rects[0][3], 0) << size;
+        EXPECT_EQ(rects[0][2], size / surface.twipsPerUnit() + 1) << size;
+    }
 }
 
 TEST(Metafile, TextRecordCarriesLatin1Bytes) {
@@ -113,6 +216,34 @@ TEST(Metafile, TextRecordCarriesLatin1Bytes) {
     EXPECT_NE(file.find("System"), std::string::npos);
     const auto records = functions(file);
     EXPECT_NE(std::find(records.begin(), records.end(), 0x012E), records.end());  // alignment
+}
+
+// The texts of the ExtTextOut records, in order.
+std::vector<std::string> texts(const std::string& file) {
+    std::vector<std::string> result;
+    for (const Record& record : records(file)) {
+        if (record.function != 0x0A32)
+            continue;
+        std::string text;
+        for (size_t i = 0; i < record.parameters.at(2); ++i) {
+            const std::uint16_t w = record.parameters.at(4 + i / 2);
+            text += static_cast<char>(i % 2 ? w >> 8 : w & 0xff);
+        }
+        result.push_back(text);
+    }
+    return result;
+}
+
+TEST(Metafile, PictureShowsNumbersAndLettersAsAsked) {
+    testing::GridFixture f(2, 1);
+    f.across(0, 0, 2)->setText("AB");
+    f.grid.refresh();
+    const ViewSettings settings;
+    using Texts = std::vector<std::string>;
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {true, true})), (Texts{"1", "A", "B"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {true, false})), (Texts{"1"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {false, true})), (Texts{"A", "B"}));
+    EXPECT_EQ(texts(metafilePicture(f.grid, settings, {false, false})), Texts{});
 }
 
 }  // namespace

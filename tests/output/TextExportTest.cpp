@@ -38,6 +38,34 @@ TEST(AnswerList, UnnumberedLightHasEmptyNumberAndMultiLetterCellsCountWhole) {
     EXPECT_EQ(answerList(f.grid), "ACROSS\r\n\tAQUI (3)\r\nDOWN\r\n");
 }
 
+TEST(AnswerList, LightTakesTheNumberItIsShownWith) {
+    // Numbered at the top left, a light read backwards carries its number at its last
+    // cell; the list gives it that number, not the one of its first cell.
+    GridFixture f(3, 2);
+    f.grid.setting(GridSetting::NumberPosition).setOverride(1);
+    f.grid.createLights({{2, 0, 0, 0, -1, 0}})->setText("CAT");
+    f.down(2, 0, 2);
+    f.across(0, 1, 3)->setText("DOG");
+    f.grid.refresh();
+    ASSERT_EQ(f.number(0, 0), "1");
+    ASSERT_EQ(f.number(0, 2), "2");
+    EXPECT_EQ(answerList(f.grid),
+              "ACROSS\r\n"
+              "1\tCAT (3)\r\n"
+              "3\tDOG (3)\r\n"
+              "DOWN\r\n"
+              "2\tCG (2)\r\n");
+    // Numbered at the first cell, it keeps the number of its first cell.
+    f.grid.setting(GridSetting::NumberPosition).setOverride(0);
+    f.grid.refresh();
+    EXPECT_EQ(answerList(f.grid),
+              "ACROSS\r\n"
+              "1\tCAT (3)\r\n"
+              "2\tDOG (3)\r\n"
+              "DOWN\r\n"
+              "1\tCG (2)\r\n");
+}
+
 TEST(TextGrid, FieldsBarsAndBlocks) {
     // Row 0: a three-cell light; row 1: a block, then two cells of two down lights that
     // meet row 0's light from below.
@@ -92,6 +120,30 @@ TEST(TextGrid, HolesAreBlankAndLongTextsAreCut) {
               "+----+----+----+\r\n"
               "|    |1234|    |\r\n"
               "|    | ABC|    |\r\n"
+              "+----+----+----+\r\n");
+}
+
+TEST(TextGrid, HolesStayBlankWhateverWasTypedIntoThem) {
+    // A cell outside every light keeps its own number and text, but as a hole it is drawn
+    // empty, and as a filled block it is solid.
+    GridFixture f(3, 1);
+    f.across(0, 0, 2)->setText("OX");
+    f.at(0, 2).setBlockType(1);
+    f.at(0, 2).setNumber(CellCorner::Main, "9");
+    f.at(0, 2).setText("Z");
+    f.grid.refresh();
+    ASSERT_TRUE(f.at(0, 2).shownText());
+    EXPECT_EQ(textGrid(f.grid, true, true),
+              "+----+----+----+\r\n"
+              "|1   |    |    |\r\n"
+              "|  O |  X |    |\r\n"
+              "+----+----+----+\r\n");
+    f.at(0, 2).setBlockType(0);
+    f.grid.refresh();
+    EXPECT_EQ(textGrid(f.grid, true, true),
+              "+----+----+----+\r\n"
+              "|1   |    |####|\r\n"
+              "|  O |  X |####|\r\n"
               "+----+----+----+\r\n");
 }
 
