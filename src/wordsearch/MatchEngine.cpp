@@ -1,6 +1,7 @@
 #include "wordsearch/MatchEngine.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "wordsearch/PatternCompiler.h"
@@ -50,6 +51,29 @@ bool MatchEngine::compile(std::string_view text, const LetterMap& letters) {
     }
 
     const std::vector<uint8_t>& program = m_pattern.program;
+    m_runsNeed.assign(program.size(), 0);
+    m_lettersAfterChoices.assign(m_pattern.bodies.size(), -1);
+    for (size_t index = 0; index < m_pattern.bodies.size(); ++index) {
+        const PatternBody& body = m_pattern.bodies[index];
+        if (body.anagramPc < 0)
+            continue;
+        std::vector<int> subpatterns;
+        int pc = body.anagramPc;
+        for (; program[pc] == kFixedSubpattern || program[pc] == kVariableSubpattern ||
+               program[pc] == kStarSubpattern;
+             pc = m_pattern.bodies[m_pattern.bodyAt[pc]].end)
+            subpatterns.push_back(pc);
+        int need = 0;  // at most the part's count A, which fits a byte
+        for (auto at = subpatterns.rbegin(); at != subpatterns.rend(); ++at) {
+            need += program[*at + 1];
+            m_runsNeed[*at] = static_cast<uint8_t>(need);
+        }
+        while (program[pc] == kOneOf || program[pc] == kNoneOf)
+            pc += 2 + program[pc + 1];
+        if (pc != body.anagramPc &&
+            (program[pc] == kDistinctLetters || program[pc] == kCountedLetters))
+            m_lettersAfterChoices[index] = pc;
+    }
     if (m_pattern.operationCount == 2) {
         // The one operation after the header is then the first of the template
         // (offset 2) or of the anagram part.
@@ -292,7 +316,9 @@ bool MatchEngine::matchAnagram(const PatternBody& body, int start, int length) {
         if (run.pool[letter]++ == 0)
             run.letters[run.letterCount++] = letter;
     }
-    const bool ok = matchAnagramFrom(body.anagramPc, run, length - body.anagramCount);
+    run.lettersPc = m_lettersAfterChoices[&body - m_pattern.bodies.data()];
+    const int slack = length - body.anagramCount;
+    const bool ok = lettersStillFit(run, slack) && matchAnagramFrom(body.anagramPc, run, slack);
     for (int i = 0; i < run.letterCount; ++i)
         run.pool[run.letters[i]] = 0;
     --m_poolDepth;
@@ -301,6 +327,12 @@ bool MatchEngine::matchAnagram(const PatternBody& body, int start, int length) {
 
 bool MatchEngine::claimed(int start, int length) const {
     return (m_claims & positionMask(start, length)) != 0;
+}
+
+// Claims inside a run are only ever those of its own anagram part.
+int MatchEngine::unclaimedLetters(const AnagramRun& run) const {
+    const uint32_t taken = m_claims & positionMask(run.start, run.length);
+    return run.length - static_cast<int>(std::popcount(taken));
 }
 
 // What is left of the anagram part to match depends only on where it stands, the
@@ -347,40 +379,58 @@ bool MatchEngine::matchAnagramFrom(int pc, AnagramRun& run, int slack) {
                     run.failed->insert(std::move(key));
                 return ok;
             }
-            case kDistinctLetters: {
-                const int k = program[pc + 1];
-                for (int i = 0; i < k; ++i) {
-                    if (run.pool[program[pc + 2 + i]] != 0)
-                        continue;
-                    if (slack >= 0)
-                        return false;
-                    ++slack;
-                }
-                pc += 2 + k;
+            case kDistinctLetters:
+            case kCountedLetters:
+                pc = lettersFit(pc, run.pool, slack);
+                if (pc < 0)
+                    return false;
                 break;
-            }
-            case kCountedLetters: {
-                int q = pc + 1;
-                for (; program[q] < kRun; q += 2) {
-                    const int count = program[q];
-                    const int held = run.pool[program[q + 1]];
-                    if (count <= held)
-                        continue;
-                    slack += count - held;
-                    if (slack > 0)
-                        return false;
-                }
-                pc = q;
-                break;
-            }
             default:
                 return false;
         }
     }
 }
 
+// The letters operation at pc against the pool: the offset after it, or -1 when the
+// letters missing are more than the slack lets go.
+int MatchEngine::lettersFit(int pc, const uint8_t* pool, int& slack) const {
+    const uint8_t* program = m_pattern.program.data();
+    if (program[pc] == kDistinctLetters) {
+        const int k = program[pc + 1];
+        for (int i = 0; i < k; ++i) {
+            if (pool[program[pc + 2 + i]] != 0)
+                continue;
+            if (slack >= 0)
+                return -1;
+            ++slack;
+        }
+        return pc + 2 + k;
+    }
+    int q = pc + 1;
+    for (; program[q] < kRun; q += 2) {
+        const int count = program[q];
+        const int held = pool[program[q + 1]];
+        if (count <= held)
+            continue;
+        slack += count - held;
+        if (slack > 0)
+            return -1;
+    }
+    return q;
+}
+
+// Subpatterns and choice lists only take letters from the pool and never lower the
+// slack, so once the part's letters no longer fit the pool, no way of placing the rest
+// makes them fit again.
+bool MatchEngine::lettersStillFit(const AnagramRun& run, int slack) const {
+    return run.lettersPc < 0 || lettersFit(run.lettersPc, run.pool, slack) >= 0;
+}
+
 // Longest run first, and for each length the last start first.
 bool MatchEngine::placeSubpattern(int pc, AnagramRun& run, int slack) {
+    // Runs that cannot all fit side by side need no placing to fail.
+    if (unclaimedLetters(run) < m_runsNeed[pc])
+        return false;
     const int index = m_pattern.bodyAt[pc];
     const PatternBody& body = m_pattern.bodies[index];
     const int fixed = body.fixedLength;
@@ -395,7 +445,7 @@ bool MatchEngine::placeSubpattern(int pc, AnagramRun& run, int slack) {
             m_claims |= mask;
             for (int i = s; i < s + length; ++i)
                 --run.pool[m_word[i]];
-            const bool ok = matchAnagramFrom(body.end, run, slack);
+            const bool ok = lettersStillFit(run, slack) && matchAnagramFrom(body.end, run, slack);
             for (int i = s; i < s + length; ++i)
                 ++run.pool[m_word[i]];
             m_claims &= ~mask;
@@ -418,7 +468,7 @@ bool MatchEngine::chooseLetter(int pc, AnagramRun& run, int slack) {
         if (run.pool[letter] == 0)
             return false;
         --run.pool[letter];
-        const bool ok = matchAnagramFrom(next, run, slack);
+        const bool ok = lettersStillFit(run, slack) && matchAnagramFrom(next, run, slack);
         ++run.pool[letter];
         return ok;
     };

@@ -70,6 +70,7 @@ private:
         uint8_t* pool = nullptr;                    // count per letter index, all 256 of them
         std::array<uint8_t, kLongestWord> letters;  // the run's different letters
         int letterCount = 0;
+        int lettersPc = -1;  // the part's letters operation after its runs and lists
         // Places tried in this run. Past a bound the states that failed are remembered,
         // so that many choice lists or subpatterns cannot take exponential time.
         int tries = 0;
@@ -87,9 +88,12 @@ private:
     bool matchAnagram(const PatternBody& body, int start, int length);
     bool matchAnagramFrom(int pc, AnagramRun& run, int slack);
     bool placeSubpattern(int pc, AnagramRun& run, int slack);
+    int lettersFit(int pc, const uint8_t* pool, int& slack) const;
+    bool lettersStillFit(const AnagramRun& run, int slack) const;
     bool chooseLetter(int pc, AnagramRun& run, int slack);
     std::string stateKey(int pc, const AnagramRun& run, int slack) const;
     bool claimed(int start, int length) const;
+    int unclaimedLetters(const AnagramRun& run) const;
 
     CompiledPattern m_pattern;
     bool m_compiled = false;
@@ -106,7 +110,13 @@ private:
     // For each body whose anagram part is an arrangement of different letters: where
     // each letter stands in its list (255: not listed).
     std::vector<std::array<uint8_t, 256>> m_places;
-    std::vector<int> m_placeTable;        // per body: index into m_places, or -1
+    std::vector<int> m_placeTable;  // per body: index into m_places, or -1
+    // Per program offset of a subpattern in an anagram part: the letters that it and the
+    // subpatterns after it in that part take at the least.
+    std::vector<uint8_t> m_runsNeed;
+    // Per body: where its anagram part's letters operation stands when subpatterns or
+    // choice lists come before it, else -1.
+    std::vector<int> m_lettersAfterChoices;
     std::array<uint8_t, 256> m_counts{};  // scratch, all zero between calls
 
     // Interpreter state for the word being matched.

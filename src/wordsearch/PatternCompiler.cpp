@@ -136,6 +136,9 @@ bool PatternCompiler::compileTemplateLevel(size_t& i, int depth, Lengths& out, B
     size_t run = kNoRun;  // offset of the open run's code
     int position = 0;     // next position within the open run
     int highestLetter = -1;
+    // Positions since the last subpattern: one run as the user wrote it, however many
+    // runs its choice lists split it into.
+    int stretch = 0;
 
     auto openRun = [&](uint8_t code) {
         run = emit(code);
@@ -197,6 +200,7 @@ bool PatternCompiler::compileTemplateLevel(size_t& i, int depth, Lengths& out, B
                 return false;
             m_memoOffsets.push_back(header);
             out.fixed += sub.fixed;
+            stretch = 0;
             if (sub.extra == 0)
                 continue;
             out.extra = saturatingAdd(out.extra, sub.extra);
@@ -207,7 +211,7 @@ bool PatternCompiler::compileTemplateLevel(size_t& i, int depth, Lengths& out, B
             Choice choice;
             if (!parseChoice(i, choice))
                 return false;
-            if (run != kNoRun && position >= 240)
+            if (stretch++ >= 240)
                 return fail(PatternError::kTemplateTooLong);
             // A choice entry's position shares its byte with the entry kind, so a run
             // that cannot encode it here is split; two runs match as one.
@@ -229,7 +233,7 @@ bool PatternCompiler::compileTemplateLevel(size_t& i, int depth, Lengths& out, B
         size_t width = 1;
         const int letter = itemAt(i, width);
         i += width;
-        if (run != kNoRun && position >= 240)
+        if (stretch++ >= 240)
             return fail(PatternError::kTemplateTooLong);
         if (run == kNoRun)
             openRun(kRun);

@@ -120,6 +120,20 @@ TEST_F(MatchEngineTest, ManyChoiceListsAndSubpatternsStayQuick) {
         pattern += "(.)";
     EXPECT_FALSE(accepts(pattern + "z", "abcdefghijklm"));
     EXPECT_TRUE(accepts(pattern + "a", "abcdefghijklm"));
+    // More runs than the word has letters for: no way of placing some of them is tried.
+    pattern = "*;";
+    for (int k = 0; k < 26; ++k)
+        pattern += "(.)";
+    EXPECT_FALSE(accepts(pattern, "abcdefghijklmnopqrstuvwxy"));
+    EXPECT_TRUE(accepts(pattern, "abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_FALSE(
+        accepts(";(..)(..)(..)(..)(..)(..)(..)(..)(..)(..)(..)(.)", "abcdefghijklmnopqrstuv"));
+    // A letter that the word lacks fails every way of placing the runs before it.
+    pattern = ";";
+    for (int k = 0; k < 24; ++k)
+        pattern += "(.)";
+    EXPECT_FALSE(accepts(pattern + "zz", "abcdefghijklmnopqrstuvwxyz"));
+    EXPECT_TRUE(accepts(pattern + "zy", "abcdefghijklmnopqrstuvwxyz"));
 }
 
 TEST_F(MatchEngineTest, SubpatternsMatchRunsOfTheWord) {

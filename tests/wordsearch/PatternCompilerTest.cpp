@@ -118,8 +118,17 @@ TEST_F(PatternCompilerTest, EveryErrorText) {
     EXPECT_EQ(error("(a;b;)"), "Pattern Syntax Error: more than one ; in pattern");
     EXPECT_EQ(error(std::string(240, 'a') + "b"),
               "Pattern Syntax Error: too many characters in template");
+    // A run of choice lists is one run however its entries are laid out.
+    std::string choices;
+    for (int k = 0; k < 241; ++k)
+        choices += "[ab]";
+    EXPECT_EQ(error(choices), "Pattern Syntax Error: too many characters in template");
+    EXPECT_EQ(error(std::string(150, '.') + "[^ab]" + std::string(150, 'c')),
+              "Pattern Syntax Error: too many characters in template");
     EXPECT_FALSE(engine.isCompiled());
     EXPECT_EQ(engine.fixedLength(), 0);
+    EXPECT_TRUE(engine.compile(choices.substr(4), letters));
+    EXPECT_EQ(engine.fixedLength(), 240);
     // In the anagram part, a missing ")" is found before a bad choice list.
     EXPECT_EQ(error(";[1](a"), "Pattern Syntax Error: subpattern not terminated by )");
 }
