@@ -374,13 +374,13 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
         }
     }
 
+    // A search that fails names no light: the dead end lies somewhere below the top-level
+    // light, which is only where the search began.
     if (searching) {
         if (startLight && startLight->fillState() == 3) {
             const FillResult r = fillLight(*startLight, kFullBudget, 0);
             if (r != FillResult::Filled) {
                 result = static_cast<int>(r);
-                if (r == FillResult::Failed)
-                    outcome.failedLight = startLight;
                 searching = false;
             }
         }
@@ -403,8 +403,6 @@ NormalFillOutcome FillEngine::normalFill(Light* startLight) {
             const FillResult r = fillLight(*next, kFullBudget, 0);
             if (r != FillResult::Filled) {
                 result = static_cast<int>(r);
-                if (r == FillResult::Failed)
-                    outcome.failedLight = next;
                 break;
             }
         }

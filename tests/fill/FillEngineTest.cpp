@@ -77,6 +77,31 @@ TEST(FillEngine, LightWithoutOpenCrossingsTakesFirstUnusedWordInDictionaryOrder)
     EXPECT_EQ(f.words(), (std::vector<std::string>{"ZOO", "CAT"}));
 }
 
+// With "Random" first words the first word a top-level light tries is the loaded slot
+// the generator's next value (modulo 256) counts to, walking the slots round; the light
+// through its first cell then takes the first word that fits.
+TEST(FillEngine, RandomFirstWordFollowsTheGenerator) {
+    const std::vector<std::string> list = {"AXE", "ACE", "BOA", "BAD", "CAB", "COB"};
+    for (std::uint32_t seed : {1u, 7u, 1234u, 99999u, 3599u}) {
+        SCOPED_TRACE(seed);
+        FillFixture f;
+        f.layRows({"...", ".##", ".##"});
+        f.useWords(list);
+        f.grid.setting(GridSetting::FirstWord).setOverride(1);
+        f.random.setSeed(seed);
+        ASSERT_EQ(f.fill().result, 1);
+        FillRandom expected(seed);
+        const std::string first = list[(expected.next() % 256) % list.size()];
+        EXPECT_EQ(f.word(*f.grid.lights()[0]), first);
+        for (const std::string& word : list)
+            if (word != first && word[0] == first[0]) {
+                EXPECT_EQ(f.word(*f.grid.lights()[1]), word);
+                break;
+            }
+        EXPECT_EQ(f.random.seed(), expected.seed());  // one value drawn, no more
+    }
+}
+
 TEST(FillEngine, FilledGridHoldsDistinctDictionaryWordsAndKeepsGivenLetters) {
     RingFill f;
     f.at(2, 0).setText("D");
@@ -115,6 +140,22 @@ TEST(FillEngine, PreCheckNamesALightNoWordCanFit) {
     EXPECT_EQ(outcome.failedLight, f.grid.lights()[2]);
     EXPECT_EQ(fillResultText(outcome.result, outcome.failedLight, 0),
               "Fill failed at 3a (4) after 0 seconds");
+}
+
+// Only the pre-check names a light: a search that fails below the top level has no
+// single light to blame, so the report gives none, with or without a start light.
+TEST(FillEngine, FailedSearchReportsNoLight) {
+    FillFixture f;
+    f.layRows({"...", ".#.", "..."});
+    f.useWords({"CAT", "COD", "TOE"});  // four lights, three words
+    NormalFillOutcome outcome = f.fill();
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.failedLight, nullptr);
+    EXPECT_EQ(fillResultText(outcome.result, outcome.failedLight, 2),
+              "Fill failed after 2 seconds");
+    outcome = f.fill(f.grid.lights()[3]);
+    EXPECT_EQ(outcome.result, 0);
+    EXPECT_EQ(outcome.failedLight, nullptr);
 }
 
 TEST(FillEngine, LengthWithoutWordsFailsAtThatLight) {

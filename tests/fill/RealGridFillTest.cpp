@@ -192,6 +192,13 @@ TEST_F(RealGridFill, WordIndexEnumeratesLikeTheDictionaryCursor) {
                 const int p = static_cast<int>(generator() % length);
                 pattern[p] = words->letters[static_cast<size_t>(from) * length + p];
             }
+            // Letters taken from no word, so that some patterns fit nothing at all, and
+            // now and then a cell that holds no letter.
+            if (trial % 3 == 1)
+                pattern[generator() % length] =
+                    static_cast<std::uint8_t>(generator() % s_dictionary->lettersInUse());
+            if (trial == 19)
+                pattern[generator() % length] = lxd::kNoLetter;
             std::vector<std::string> expected;
             InputEngine cursor(*s_dictionary);
             ASSERT_TRUE(cursor.startPattern(pattern.data(), length));
