@@ -330,8 +330,9 @@ void FillEngine::setWorkingLetters(bool dropFilled) {
         for (int c = 0; c < m_grid.columns(); ++c) {
             Cell& cell = m_grid.cellAt(r, c);
             std::uint8_t fixed = kNoLetter;
-            // A shown "." is an unknown letter, like no text at all.
-            if (cell.shownText() && *cell.shownText() != ".") {
+            // Any shown text is given: one that is not a single letter words use (a "."
+            // included) can hold no word, so the lights through it cannot be filled.
+            if (cell.shownText()) {
                 const std::uint8_t letter = shownLetter(cell);
                 fixed = letter < s ? letter : kNotLetter;
             }

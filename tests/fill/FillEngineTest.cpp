@@ -140,6 +140,17 @@ TEST(FillEngine, PreCheckNamesALightNoWordCanFit) {
     EXPECT_EQ(outcome.failedLight, f.grid.lights()[2]);
     EXPECT_EQ(fillResultText(outcome.result, outcome.failedLight, 0),
               "Fill failed at 3a (4) after 0 seconds");
+
+    // A cell whose own text is "." holds no letter a word can have: the fill stops at
+    // the first light through it rather than hiding a letter behind the ".".
+    FillFixture g;
+    g.layRows({"...", ".#.", "..."});
+    g.useWords({"CAT", "COD", "TOE", "DYE", "DOG", "CUT", "TAB"});
+    g.at(0, 0).setText(".");
+    g.grid.refresh();
+    const NormalFillOutcome dotted = g.fill();
+    EXPECT_EQ(dotted.result, 0);
+    EXPECT_EQ(dotted.failedLight, g.grid.lights()[0]);
 }
 
 // Only the pre-check names a light: a search that fails below the top level has no
