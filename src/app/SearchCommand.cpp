@@ -85,11 +85,13 @@ int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
     std::string latin1[3];
     const std::string given[3] = {options.positional[0], options.value("at"),
                                   options.value("hash")};
+    const char* const names[3] = {"the pattern", "--at", "--hash"};
     for (int i = 0; i < 3; ++i) {
         const auto converted = latin1FromUtf8(given[i]);
         if (!converted) {
-            err << "gridsmith --search: \"" << given[i]
-                << "\" holds a character beyond Latin-1, which no dictionary holds\n";
+            err << "gridsmith --search: " << names[i] << " \"" << given[i]
+                << "\" is not UTF-8 text or holds a character beyond Latin-1, which no "
+                   "dictionary holds\n";
             return 2;
         }
         latin1[i] = *converted;

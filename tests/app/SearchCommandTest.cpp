@@ -52,6 +52,12 @@ TEST_F(SearchCommandTest, SpeaksUtf8AndExpandsAtAndHash) {
     EXPECT_EQ(out.str(), "");
     EXPECT_EQ(run({"..", "--shortest", "x"}), 2);
     EXPECT_NE(err.str().find("--shortest"), std::string::npos);
+    // Text the dictionary cannot hold is refused, saying which text and why.
+    EXPECT_EQ(run({"caf\xE9"}), 2);  // a Latin-1 byte, not UTF-8
+    EXPECT_NE(err.str().find("not UTF-8"), std::string::npos) << err.str();
+    EXPECT_EQ(run({"t.", "--hash", "\xE2\x82\xAC"}), 2);  // the euro sign
+    EXPECT_NE(err.str().find("--hash"), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find("beyond Latin-1"), std::string::npos) << err.str();
 }
 
 TEST_F(SearchCommandTest, APatternThatDoesNotCompileFailsWithItsErrorText) {
