@@ -102,6 +102,42 @@ TEST(FillEngine, RandomFirstWordFollowsTheGenerator) {
     }
 }
 
+// A consistent first word is the candidate whose crossing plausibility (the crossing
+// scored with the candidate's letter in the shared cell) lies nearest the commonality
+// target, the earlier word among equals.
+TEST(FillEngine, ConsistentFirstWordIsNearestTheCommonalityTarget) {
+    const std::vector<std::string> list = {"OAK", "OBI", "BOA", "BAD", "AXE", "ACE", "ADO",
+                                           "AGE", "AIL", "ARM", "ASK", "AWE", "ZAP", "ZOO"};
+    for (int target : {40, -40, 0}) {
+        SCOPED_TRACE(target);
+        FillFixture f;
+        f.layRows({"...", ".##", ".##"});
+        f.useWords(list);
+        f.grid.setting(GridSetting::NormalCommonality).setOverride(target);
+        Light& across = *f.grid.lights()[0];
+        Light& down = *f.grid.lights()[1];
+        std::string expected;
+        int bestDistance = 0;
+        {
+            FillEngine scorer(f.grid, f.dictionary, f.random);
+            scorer.prepareNormal();
+            for (const std::string& word : list) {
+                across.cell(0).setFixedLetter(f.dictionary.letterOf(word[0]));
+                FillEngine::invalidate(down);
+                const int score = scorer.evaluate(down);
+                ASSERT_NE(score, kFillImpossible) << word;
+                if (expected.empty() || std::abs(target - score) < bestDistance) {
+                    expected = word;
+                    bestDistance = std::abs(target - score);
+                }
+            }
+            across.cell(0).setFixedLetter(kNoLetter);
+        }
+        ASSERT_EQ(f.fill().result, 1);
+        EXPECT_EQ(f.word(across), expected);
+    }
+}
+
 TEST(FillEngine, FilledGridHoldsDistinctDictionaryWordsAndKeepsGivenLetters) {
     RingFill f;
     f.at(2, 0).setText("D");
