@@ -1018,7 +1018,7 @@ int FillEngine::oneShotFill(Light& light) {
         const Light* other = otherLightOf(cell, &light);
         const bool open = !cell.shownText() && (!other || other->fillState() == 3);
         pattern[p] = open ? kNoLetter : current[p];
-        anyOpen = anyOpen || open;
+        anyOpen = anyOpen || pattern[p] == kNoLetter;
     }
     if (usable) {
         // Every letter fixed: any word of the length may be chosen.

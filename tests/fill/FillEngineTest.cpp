@@ -343,6 +343,18 @@ TEST(OneShotFill, StepsThroughFittingWordsInDictionaryOrderAndWraps) {
     g.useWords({"CAT"});
     FillEngine noWords(g.grid, g.dictionary, g.random);
     EXPECT_EQ(noWords.oneShotFill(*g.grid.lights()[0]), 2);
+
+    // A "." among given letters is the one open position: only the given letters count.
+    FillFixture h;
+    h.layRows({"..."});
+    h.useWords({"DOG", "CAT", "COT"});
+    h.at(0, 0).setText(".");
+    h.at(0, 1).setText("A");
+    h.at(0, 2).setText("T");
+    h.grid.refresh();
+    FillEngine dotted(h.grid, h.dictionary, h.random);
+    ASSERT_EQ(dotted.oneShotFill(*h.grid.lights()[0]), 1);
+    EXPECT_EQ(h.dictionary.displayChar(h.at(0, 0).filledLetter()), 'C');
 }
 
 TEST(FillOperations, CommitAndUndoPerLightAndPerGrid) {
