@@ -39,7 +39,7 @@ std::string_view PatternCompiler::compile(std::string_view text, CompiledPattern
         return m_error;
     }
     if (out.program.size() > kMaxProgram) {
-        fail(PatternError::kPatternTooLong);
+        fail(PatternError::kProgramTooLarge);
         return m_error;
     }
     out.program[0] = kHeader;
@@ -356,7 +356,7 @@ bool PatternCompiler::compileAnagramPart(size_t& i, int depth, int& count, bool&
         }
     }
     if (p.program.size() > kMaxProgram)
-        return fail(PatternError::kPatternTooLong);
+        return fail(PatternError::kProgramTooLarge);
     i = end;
     return true;
 }
@@ -386,7 +386,7 @@ bool PatternCompiler::parseChoice(size_t& i, Choice& out) {
         if (letter == LetterMap::kNotALetter)
             return fail(PatternError::kInvalidChoice);
         out.letters += static_cast<char>(letter);
-        if (out.letters.size() > 255)
+        if (out.letters.size() > kMaxLength)
             return fail(PatternError::kPatternTooLong);
     }
 }

@@ -33,6 +33,8 @@ inline constexpr std::string_view kUnmatchedBracket =
 // Beyond what one byte of the program can hold, or too large to match in bounded time.
 inline constexpr std::string_view kPatternTooLong =
     "Pattern Syntax Error: pattern too long (at most 240 letters in any part)";
+inline constexpr std::string_view kProgramTooLarge =
+    "Pattern Syntax Error: pattern too long (more than 4096 bytes compiled)";
 inline constexpr std::string_view kNestedTooDeeply =
     "Pattern Syntax Error: more than 64 stars and subpatterns nested in pattern";
 }  // namespace PatternError

@@ -46,7 +46,8 @@ SearchRun::Step SearchRun::step() {
 }
 
 std::uint32_t SearchRun::wordCount() const {
-    return m_length < m_dictionary.slotCount() ? m_dictionary.wordCount(m_length) : 0;
+    return !isComplete() && m_length < m_dictionary.slotCount() ? m_dictionary.wordCount(m_length)
+                                                                : 0;
 }
 
 }  // namespace tessaran

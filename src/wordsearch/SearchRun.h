@@ -37,7 +37,10 @@ public:
     bool isComplete() const { return m_length > m_lastLength; }
 
     // Progress: the length being read (L), the last length of the run (M), the words of
-    // length L examined so far and the dictionary's word count for L.
+    // length L examined so far and the dictionary's word count for L. When step() answers
+    // LengthDone or Complete these already describe the next length (or, when complete,
+    // nothing); a caller that shows the finished length full notes length() before the
+    // step.
     int length() const { return m_length; }
     int lastLength() const { return m_lastLength; }
     long wordsExamined() const { return isComplete() ? 0 : m_cursor->wordsExamined(); }

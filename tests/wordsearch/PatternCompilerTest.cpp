@@ -153,6 +153,16 @@ TEST_F(PatternCompilerTest, BoundsKeepEveryByteAndTheStackSafe) {
     EXPECT_EQ(error(";" + std::string(241, 'a')),
               "Pattern Syntax Error: pattern too long (at most 240 letters in any part)");
     EXPECT_TRUE(engine.compile(std::string(240, '.'), letters));
+    // Within every length, but too many bytes for the program: its own text.
+    std::string lists = ";";
+    for (int k = 0; k < 200; ++k)
+        lists += "[abcdefghijklmnopqrstuvwxyz]";
+    EXPECT_EQ(error(lists),
+              "Pattern Syntax Error: pattern too long (more than 4096 bytes compiled)");
+    EXPECT_EQ(error("*" + lists.substr(1)),
+              "Pattern Syntax Error: pattern too long (more than 4096 bytes compiled)");
+    EXPECT_EQ(error("[" + std::string(241, 'a') + "]"),
+              "Pattern Syntax Error: pattern too long (at most 240 letters in any part)");
 
     // Choice lists far along a run split it rather than spill into the entry kinds.
     const auto program = bytes(std::string(50, '.') + "[^ab]" + std::string(20, '.') + "c");

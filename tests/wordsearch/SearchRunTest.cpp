@@ -118,6 +118,16 @@ TEST_F(SearchRunTest, ProgressCountsTheWordsOfEachLength) {
     }
     EXPECT_EQ(run.matchCount(), 1201);
     EXPECT_EQ(run.totalWordsExamined(), 1201);
+    EXPECT_EQ(run.wordsExamined(), 0);  // no length is being read any more
+    EXPECT_EQ(run.wordCount(), 0u);
+
+    // A run that ends before the dictionary's longest words reports no length after it.
+    engine.setLongest(5);  // the next length with words is 6
+    SearchRun shortRun(dictionary, engine);
+    ASSERT_TRUE(shortRun.start());
+    EXPECT_EQ(shortRun.step(), SearchRun::Step::Match);
+    EXPECT_EQ(shortRun.step(), SearchRun::Step::Complete);
+    EXPECT_EQ(shortRun.wordCount(), 0u);
 }
 
 TEST_F(SearchRunTest, AStoppedRunContinuesExactlyWhereItStopped) {
