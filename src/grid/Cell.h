@@ -5,7 +5,7 @@
 #include <string>
 
 #include "grid/Colour.h"
-#include "grid/FontSpec.h"
+#include "grid/Font.h"
 
 namespace tessaran {
 

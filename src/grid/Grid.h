@@ -11,7 +11,7 @@
 #include "grid/Direction.h"
 #include "grid/GridDimension.h"
 #include "grid/Light.h"
-#include "grid/LightSpec.h"
+#include "grid/LightPosition.h"
 #include "grid/UnchModel.h"
 
 namespace tessaran {

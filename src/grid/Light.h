@@ -8,8 +8,8 @@
 
 #include "grid/Colour.h"
 #include "grid/Direction.h"
-#include "grid/FontSpec.h"
-#include "grid/LightSpec.h"
+#include "grid/Font.h"
+#include "grid/LightPosition.h"
 
 namespace tessaran {
 

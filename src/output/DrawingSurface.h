@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "grid/Colour.h"
-#include "grid/FontSpec.h"
+#include "grid/Font.h"
 
 namespace tessaran {
 

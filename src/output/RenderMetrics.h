@@ -4,7 +4,7 @@
 // sizes. Vertical measures are kept positive here; a printer's upward y axis is applied
 // when the renderer hands coordinates to the surface.
 
-#include "grid/FontSpec.h"
+#include "grid/Font.h"
 #include "output/DrawingSurface.h"
 #include "output/ScreenScale.h"
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "grid/Colour.h"
-#include "grid/FontSpec.h"
+#include "grid/Font.h"
 #include "output/DisplayDimension.h"
 #include "output/OverridableValue.h"
 #include "output/Units.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/Colour.h"
-#include "grid/FontSpec.h"
+#include "grid/Font.h"
 #include "grid/TextFields.h"
 
 namespace tessaran {

@@ -1,4 +1,4 @@
-#include "grid/LightSpec.h"
+#include "grid/LightPosition.h"
 
 #include <cstdlib>
 #include <utility>

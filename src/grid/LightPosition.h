@@ -1,4 +1,5 @@
 #pragma once
+// Where a light lies on the grid: LightSpec.
 
 #include "grid/Direction.h"
 

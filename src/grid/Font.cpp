@@ -1,4 +1,4 @@
-#include "grid/FontSpec.h"
+#include "grid/Font.h"
 
 #include "grid/TextFields.h"
 

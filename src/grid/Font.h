@@ -1,4 +1,6 @@
 #pragma once
+// Fonts in the model: FontSpec, the colour and LOGFONT fields of a grid, light or cell
+// font, with its text form.
 
 #include <cstdint>
 #include <string>
