@@ -8,10 +8,9 @@
 
 #include <ostream>
 
-#include "app/BatchGridView.h"
+#include "app/BatchDocument.h"
 #include "app/BatchModes.h"
 #include "app/CommandLine.h"
-#include "fill/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 
@@ -24,11 +23,8 @@ int runCheckMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
             << "\nUsage: gridsmith --check FILE [-o OUT]\n";
         return 2;
     }
-    Grid grid;
-    BatchGridView view;
-    KillListWindows killList;
-    grid.setObserver(&view);
-    grid.setKillList(&killList);
+    BatchDocument document;
+    Grid& grid = document.grid();
 
     const int result = grid.readGrid(line.positional[0]);
     if (result == kGridFileOk) {

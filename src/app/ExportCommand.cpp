@@ -8,10 +8,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/BatchGridView.h"
+#include "app/BatchDocument.h"
 #include "app/BatchModes.h"
 #include "app/CommandLine.h"
-#include "fill/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "output/GridExporter.h"
@@ -59,11 +58,9 @@ int runExportMode(const BatchArgs& args, std::ostream& out, std::ostream& err,
             return usageError(err, "the zoom is one of 100, 150, 75 and 50");
     }
 
-    Grid grid;
-    BatchGridView view;
-    KillListWindows killList;
-    grid.setObserver(&view);
-    grid.setKillList(&killList);
+    BatchDocument document;
+    Grid& grid = document.grid();
+    BatchGridView& view = document.view();
     const int result = grid.readGrid(line.positional[1]);
     if (result != kGridFileOk) {
         err << line.positional[1] << ": " << GridFile::readMessage(result) << '\n';

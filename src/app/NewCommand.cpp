@@ -7,10 +7,9 @@
 #include <charconv>
 #include <ostream>
 
-#include "app/BatchGridView.h"
+#include "app/BatchDocument.h"
 #include "app/BatchModes.h"
 #include "app/CommandLine.h"
-#include "fill/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 
@@ -63,11 +62,8 @@ int runNewMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
             return fail("symmetry " + line.value("symmetry") + " is not 0 to 9");
     }
 
-    Grid grid;
-    BatchGridView view;
-    KillListWindows killList;
-    grid.setObserver(&view);
-    grid.setKillList(&killList);
+    BatchDocument document;
+    Grid& grid = document.grid();
     grid.newGrid(*columns, *rows, false);
     // The lights are laid after the symmetry is set, since it decides their partners.
     if (symmetry)

@@ -7,11 +7,10 @@
 
 #include <ostream>
 
-#include "app/BatchGridView.h"
+#include "app/BatchDocument.h"
 #include "app/BatchModes.h"
 #include "app/CommandLine.h"
 #include "app/TextEncoding.h"
-#include "fill/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "grid/GridStatistics.h"
@@ -25,11 +24,8 @@ int runStatsMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
             << "\nUsage: gridsmith --stats FILE\n";
         return 2;
     }
-    Grid grid;
-    BatchGridView view;
-    KillListWindows killList;
-    grid.setObserver(&view);
-    grid.setKillList(&killList);
+    BatchDocument document;
+    Grid& grid = document.grid();
     const int result = grid.readGrid(line.positional[0]);
     if (result != kGridFileOk) {
         err << GridFile::readMessage(result) << '\n';
