@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "output/DisplayDimension.h"
 #include "output/RenderMetrics.h"
 #include "output/ScreenScale.h"
@@ -108,6 +110,13 @@ TEST(ScreenScale, FontsRoundHalfAwayFromZeroAndComeBack) {
     EXPECT_EQ(scaleFontLength(187, 15), 12);
     EXPECT_EQ(scaleFontLength(0, 15), 0);
     EXPECT_EQ(scaleFontLength(-187, 1), -187);
+    // Heights read from a file can be anything; the extremes neither overflow nor wrap.
+    EXPECT_EQ(scaleFontLength(std::numeric_limits<int>::min(), 15), -143165577);
+    EXPECT_EQ(scaleFontLength(std::numeric_limits<int>::max(), 15), 143165576);
+    EXPECT_EQ(unscaleFontLength(std::numeric_limits<int>::max() / 2, 15),
+              std::numeric_limits<int>::max());
+    EXPECT_EQ(unscaleFontLength(std::numeric_limits<int>::min() / 2, 15),
+              std::numeric_limits<int>::min());
     EXPECT_EQ(unscaleFontLength(-12, 15), -180);
 }
 
