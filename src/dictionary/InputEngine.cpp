@@ -54,44 +54,33 @@ bool InputEngine::startPattern(const lxd::LetterIndex* pattern, int length) {
     return started;
 }
 
-const lxd::LetterIndex* InputEngine::nextByPattern() {
+template <typename Accept>
+const lxd::LetterIndex* InputEngine::readWords(bool whole, Accept accept) {
     if (m_exhausted || stale())
         return finish();
     for (int i = 0; i < kWordBudget; ++i) {
         bool matched = false;
-        if (decodeWord(false, matched) == Decode::End)
+        if (decodeWord(whole, matched) == Decode::End)
             return finish();
-        if (matched)
+        if (accept(matched))
             return m_letters.data();
     }
     return nullptr;
+}
+
+const lxd::LetterIndex* InputEngine::nextByPattern() {
+    return readWords(false, [](bool matched) { return matched; });
 }
 
 const lxd::LetterIndex* InputEngine::nextByPatternWhole() {
-    if (m_exhausted || stale())
-        return finish();
-    for (int i = 0; i < kWordBudget; ++i) {
-        bool matched = false;
-        if (decodeWord(true, matched) == Decode::End)
-            return finish();
-        if (matchesBackwards())
-            return m_letters.data();
-    }
-    return nullptr;
+    return readWords(true, [this](bool) { return matchesBackwards(); });
 }
 
 const lxd::LetterIndex* InputEngine::nextByFilter() {
-    if (m_exhausted || stale())
-        return finish();
-    for (int i = 0; i < kWordBudget; ++i) {
-        bool matched = false;
-        if (decodeWord(true, matched) == Decode::End)
-            return finish();
+    return readWords(true, [this](bool) {
         ++m_wordsExamined;
-        if (!m_filter || m_filter->matches(m_letters.data()))
-            return m_letters.data();
-    }
-    return nullptr;
+        return !m_filter || m_filter->matches(m_letters.data());
+    });
 }
 
 const lxd::LetterIndex* InputEngine::finish() {

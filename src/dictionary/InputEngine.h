@@ -79,6 +79,10 @@ private:
     // otherwise letters are compared with the pattern as they come and the rest of the
     // word is skipped at the first mismatch (`matched` tells the outcome).
     Decode decodeWord(bool whole, bool& matched);
+    // Decodes up to the word budget, returning the first word that accept(matched) takes;
+    // the three reads differ only in that test.
+    template <typename Accept>
+    const lxd::LetterIndex* readWords(bool whole, Accept accept);
     // The next byte value of the stream, or -1 when the stream is broken or used up.
     int decodeByte();
     bool refill();
