@@ -16,6 +16,7 @@
 #include "dictionary/InputEngine.h"
 #include "wordsearch/LetterMap.h"
 #include "wordsearch/MatchEngine.h"
+#include "wordsearch/WordSearchTestSupport.h"
 
 namespace tessaran {
 namespace {
@@ -55,20 +56,15 @@ TEST(AnagramOracle, RandomAnagramPartsMeanWhatTheySay) {
     const LetterMap letters = LetterMap::fromDictionary(dictionary);
     // Every 25th word of up to ten letters, in lower case.
     std::vector<std::pair<std::vector<lxd::LetterIndex>, std::string>> words;
-    for (int length = 1, n = 0; length <= 10 && length < dictionary.slotCount(); ++length) {
-        InputEngine cursor(dictionary);
-        if (!cursor.start(length))
-            continue;
-        for (const lxd::LetterIndex* word;
-             (word = cursor.nextByFilter()) == nullptr || word[0] != lxd::kNoLetter;) {
-            if (word == nullptr || n++ % 25 != 0)
-                continue;
-            std::string spelled;
-            for (int i = 0; i < length; ++i)
-                spelled += static_cast<char>(std::tolower(dictionary.displayChar(word[i])));
-            words.emplace_back(std::vector<lxd::LetterIndex>(word, word + length + 1), spelled);
-        }
-    }
+    int n = 0;
+    test::forEachWord(dictionary, 10, [&](int length, const lxd::LetterIndex* word) {
+        if (n++ % 25 != 0)
+            return;
+        std::string spelled;
+        for (int i = 0; i < length; ++i)
+            spelled += static_cast<char>(std::tolower(dictionary.displayChar(word[i])));
+        words.emplace_back(std::vector<lxd::LetterIndex>(word, word + length + 1), spelled);
+    });
     ASSERT_GT(words.size(), 1000u);
 
     std::mt19937 random(7122026);

@@ -9,6 +9,7 @@
 #include "dictionary/InputEngine.h"
 #include "wordsearch/LetterMap.h"
 #include "wordsearch/MatchEngine.h"
+#include "wordsearch/WordSearchTestSupport.h"
 
 namespace tessaran {
 namespace {
@@ -20,20 +21,11 @@ TEST(FastMatcherAgreement, EveryWordOfTheDefaultDictionary) {
     ASSERT_TRUE(dictionary.open(TESSARAN_BINARY_DIR "/src/app/words.lxd"));
     std::vector<std::vector<std::vector<lxd::LetterIndex>>> byLength(dictionary.slotCount());
     long total = 0;
-    for (int length = 1; length < dictionary.slotCount(); ++length) {
-        InputEngine cursor(dictionary);
-        if (!cursor.start(length))
-            continue;
-        for (;;) {
-            const lxd::LetterIndex* letters = cursor.nextByFilter();
-            if (letters == nullptr)
-                continue;
-            if (letters[0] == lxd::kNoLetter)
-                break;
-            byLength[length].emplace_back(letters, letters + length + 1);
-            ++total;
-        }
-    }
+    test::forEachWord(dictionary, dictionary.slotCount(),
+                      [&](int length, const lxd::LetterIndex* letters) {
+                          byLength[length].emplace_back(letters, letters + length + 1);
+                          ++total;
+                      });
     ASSERT_GT(total, 50000);
 
     const LetterMap letters = LetterMap::fromDictionary(dictionary);

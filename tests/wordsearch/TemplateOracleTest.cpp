@@ -13,6 +13,7 @@
 #include "dictionary/InputEngine.h"
 #include "wordsearch/LetterMap.h"
 #include "wordsearch/MatchEngine.h"
+#include "wordsearch/WordSearchTestSupport.h"
 
 namespace tessaran {
 namespace {
@@ -25,25 +26,16 @@ struct Sample {
 std::vector<Sample> sampleWords(Dictionary& dictionary, int every) {
     std::vector<Sample> words;
     int n = 0;
-    for (int length = 1; length < dictionary.slotCount(); ++length) {
-        InputEngine cursor(dictionary);
-        if (!cursor.start(length))
-            continue;
-        for (;;) {
-            const lxd::LetterIndex* letters = cursor.nextByFilter();
-            if (letters == nullptr)
-                continue;
-            if (letters[0] == lxd::kNoLetter)
-                break;
-            if (n++ % every != 0)
-                continue;
-            Sample sample;
-            sample.letters.assign(letters, letters + length + 1);
-            for (int i = 0; i < length; ++i)
-                sample.spelled += dictionary.displayChar(letters[i]);
-            words.push_back(std::move(sample));
-        }
-    }
+    test::forEachWord(dictionary, dictionary.slotCount(),
+                      [&](int length, const lxd::LetterIndex* letters) {
+                          if (n++ % every != 0)
+                              return;
+                          Sample sample;
+                          sample.letters.assign(letters, letters + length + 1);
+                          for (int i = 0; i < length; ++i)
+                              sample.spelled += dictionary.displayChar(letters[i]);
+                          words.push_back(std::move(sample));
+                      });
     return words;
 }
 

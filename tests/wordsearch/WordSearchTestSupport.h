@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "dictionary/Dictionary.h"
+#include "dictionary/InputEngine.h"
 #include "wordsearch/LetterMap.h"
 
 namespace tessaran::test {
@@ -35,6 +37,22 @@ inline std::vector<uint8_t> letterString(std::string_view word, const LetterMap&
     }
     out.push_back(255);
     return out;
+}
+
+// Calls visit(length, letters) for every word of up to `longest` letters, shortest
+// first and in stored order; letters are ended by 255 and valid during the call only.
+template <typename Visit>
+void forEachWord(Dictionary& dictionary, int longest, Visit visit) {
+    for (int length = 1; length <= longest && length < dictionary.slotCount(); ++length) {
+        InputEngine cursor(dictionary);
+        if (!cursor.start(length))
+            continue;
+        for (const lxd::LetterIndex* word;
+             (word = cursor.nextByFilter()) == nullptr || word[0] != lxd::kNoLetter;) {
+            if (word != nullptr)
+                visit(length, word);
+        }
+    }
 }
 
 }  // namespace tessaran::test
