@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/BatchGridView.h"
-#include "fill/KillListWindows.h"
+#include "batch/BatchGridView.h"
+#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 

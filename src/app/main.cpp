@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "app/GridsmithCommand.h"
+#include "batch/GridsmithCommand.h"
 #ifdef TESSARAN_WITH_WINDOWS
 #include "output/PictureExporterWindows.h"
 #endif

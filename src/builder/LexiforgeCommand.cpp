@@ -7,8 +7,8 @@
 #include <ostream>
 #include <system_error>
 
-#include "app/CommandLine.h"
-#include "app/TextEncoding.h"
+#include "batch/CommandLine.h"
+#include "batch/TextEncoding.h"
 #include "builder/AlphabetMapping.h"
 #include "builder/DictionaryBuilder.h"
 #include "builder/DictionaryMaintainer.h"

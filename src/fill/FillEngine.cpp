@@ -8,7 +8,7 @@
 #include "dictionary/Dictionary.h"
 #include "fill/FillRandom.h"
 #include "fill/FillWordIndex.h"
-#include "fill/KillList.h"
+#include "grid/KillList.h"
 #include "grid/Cell.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"

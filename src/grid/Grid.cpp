@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "fill/KillList.h"
+#include "grid/KillList.h"
 #include "grid/GridView.h"
 #include "grid/TextFields.h"
 

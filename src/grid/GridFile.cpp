@@ -5,7 +5,7 @@
 #include <span>
 #include <string>
 
-#include "fill/KillList.h"
+#include "grid/KillList.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"
 #include "grid/TextFields.h"

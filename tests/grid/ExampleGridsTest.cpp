@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/BatchGridView.h"
-#include "fill/KillListWindows.h"
+#include "batch/BatchGridView.h"
+#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 

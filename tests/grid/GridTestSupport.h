@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fill/KillListWindows.h"
+#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"
 

@@ -1,4 +1,4 @@
-#include "app/TextEncoding.h"
+#include "batch/TextEncoding.h"
 
 namespace tessaran {
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "app/BatchModes.h"
+#include "batch/BatchModes.h"
 #include "dictionary/TestDictionaries.h"
 
 namespace tessaran {

@@ -6,7 +6,7 @@
 #include <map>
 #include <sstream>
 
-#include "app/GridsmithCommand.h"
+#include "batch/GridsmithCommand.h"
 
 namespace tessaran {
 namespace {

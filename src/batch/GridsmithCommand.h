@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/BatchModes.h"
+#include "batch/BatchModes.h"
 
 namespace tessaran {
 

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/BatchModes.h"
-#include "app/CommandLine.h"
-#include "app/TextEncoding.h"
+#include "batch/BatchModes.h"
+#include "batch/CommandLine.h"
+#include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "wordsearch/LetterMap.h"
 #include "wordsearch/MatchEngine.h"

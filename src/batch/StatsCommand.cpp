@@ -7,10 +7,10 @@
 
 #include <ostream>
 
-#include "app/BatchDocument.h"
-#include "app/BatchModes.h"
-#include "app/CommandLine.h"
-#include "app/TextEncoding.h"
+#include "batch/BatchDocument.h"
+#include "batch/BatchModes.h"
+#include "batch/CommandLine.h"
+#include "batch/TextEncoding.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "grid/GridStatistics.h"

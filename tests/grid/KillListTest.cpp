@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "fill/KillListWindows.h"
+#include "grid/KillListWindows.h"
 
 namespace tessaran {
 namespace {

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/GridsmithCommand.h"
+#include "batch/GridsmithCommand.h"
 
 namespace tessaran {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "app/BatchModes.h"
-#include "app/GridsmithCommand.h"
+#include "batch/BatchModes.h"
+#include "batch/GridsmithCommand.h"
 #include "dictionary/TestDictionaries.h"
 
 namespace tessaran::testing {

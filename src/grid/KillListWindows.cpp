@@ -1,4 +1,4 @@
-#include "fill/KillListWindows.h"
+#include "grid/KillListWindows.h"
 
 #include <algorithm>
 

@@ -7,9 +7,9 @@
 #include <charconv>
 #include <ostream>
 
-#include "app/BatchDocument.h"
-#include "app/BatchModes.h"
-#include "app/CommandLine.h"
+#include "batch/BatchDocument.h"
+#include "batch/BatchModes.h"
+#include "batch/CommandLine.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 

@@ -1,8 +1,8 @@
-#include "app/CommandLine.h"
+#include "batch/CommandLine.h"
 
 #include <gtest/gtest.h>
 
-#include "app/GridsmithCommand.h"
+#include "batch/GridsmithCommand.h"
 
 #include <sstream>
 

@@ -1,8 +1,8 @@
-#include "app/GridsmithCommand.h"
+#include "batch/GridsmithCommand.h"
 
 #include <ostream>
 
-#include "app/BatchModes.h"
+#include "batch/BatchModes.h"
 
 
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BatchGridView.h"
-#include "fill/KillListWindows.h"
+#include "batch/BatchGridView.h"
+#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 
 namespace tessaran {

@@ -8,9 +8,9 @@
 #include <ostream>
 #include <string>
 
-#include "app/BatchDocument.h"
-#include "app/BatchModes.h"
-#include "app/CommandLine.h"
+#include "batch/BatchDocument.h"
+#include "batch/BatchModes.h"
+#include "batch/CommandLine.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "output/GridExporter.h"

@@ -13,16 +13,16 @@
 #include <iostream>
 #include <ostream>
 
-#include "app/BatchGridView.h"
-#include "app/BatchModes.h"
-#include "app/CommandLine.h"
-#include "app/TextEncoding.h"
+#include "batch/BatchGridView.h"
+#include "batch/BatchModes.h"
+#include "batch/CommandLine.h"
+#include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
 #include "fill/FillOperations.h"
 #include "fill/FillRandom.h"
 #include "fill/FillReport.h"
-#include "fill/KillListWindows.h"
+#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "grid/GridView.h"

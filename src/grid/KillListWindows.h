@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "fill/HashString.h"
-#include "fill/KillList.h"
+#include "grid/KillList.h"
 
 namespace tessaran {
 
