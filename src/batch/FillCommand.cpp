@@ -19,13 +19,14 @@
 #include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
+#include "fill/FillMethod.h"
 #include "fill/FillOperations.h"
 #include "fill/FillRandom.h"
 #include "fill/FillReport.h"
-#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "grid/GridView.h"
+#include "grid/KillListWindows.h"
 #include "grid/LightDescription.h"
 
 namespace tessaran {
@@ -127,7 +128,8 @@ Light* findLight(const Grid& grid, const std::string& label) {
 void printUsage(std::ostream& out, const char* mode) {
     out << "Usage: gridsmith " << mode
         << " IN.tgr [-o OUT.tgr] [--dictionary FILE] [--start-light LABEL] [--seed N]\n"
-           "           [--commit] [--kill WORD]... [--time-limit S]\n"
+           "           [--commit] [--kill WORD]... [--time-limit S] [--method "
+           "standard|constraint]\n"
            "  -o, --output FILE     write the grid (with the fill only when --commit is given)\n"
            "  --dictionary FILE     dictionary to fill from (default: the grid's own, else "
         << kDefaultDictionary
@@ -136,7 +138,10 @@ void printUsage(std::ostream& out, const char* mode) {
            "  --seed N              seed of the random first word (default: from the clock)\n"
            "  --commit              commit the fill into the light texts before writing\n"
            "  --kill WORD           never use WORD (may be repeated)\n"
-           "  --time-limit S        abandon the fill after S seconds (default: no limit)\n";
+           "  --time-limit S        abandon the fill after S seconds (default: no limit)\n"
+           "  --method M            how the normal fill searches: standard (the default) or\n"
+           "                        constraint; a grid that starts fills in Manual mode uses\n"
+           "                        standard\n";
     if (std::string(mode) == "--unch-fill")
         out << "Runs a normal fill, then an unch fill that adjusts it through unchecked cells.\n";
 }
@@ -150,6 +155,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
                                                          {"commit", 0, false},
                                                          {"kill", 0, true},
                                                          {"time-limit", 0, true},
+                                                         {"method", 0, true},
                                                          {"help", 'h', false}});
     if (!cl.ok()) {
         err << "gridsmith " << mode << ": " << cl.error << '\n';
@@ -192,6 +198,16 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
             err << "gridsmith " << mode << ": --time-limit needs a number of seconds above 0\n";
             return 2;
         }
+    }
+
+    FillMethod method = FillMethod::Standard;
+    if (cl.has("method")) {
+        const auto parsed = parseFillMethod(cl.value("method"));
+        if (!parsed) {
+            err << "gridsmith " << mode << ": --method needs standard or constraint\n";
+            return 2;
+        }
+        method = *parsed;
     }
 
     KillListWindows killList;
@@ -246,9 +262,9 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     FillRandom random(seed);
     int status = 0;
     {
-        FillEngine engine(grid, dictionary, random);
         const std::time_t t0 = std::time(nullptr);
-        const NormalFillOutcome outcome = engine.normalFill(startLight);
+        const NormalFillOutcome outcome =
+            runNormalFill(grid, dictionary, random, method, startLight);
         const std::time_t t1 = std::time(nullptr);
         view.clearLine();
         // An abandoned fill closes the progress window without a result, so only a note.
