@@ -39,8 +39,13 @@ constexpr double kRestartGrowth = 1.5;
 constexpr double kRestartJitter = 0.1;
 constexpr std::uint32_t kNoWord = UINT32_MAX;
 
+// Counted inline: without a population count instruction in the target the library's
+// version is a call, and the search counts bits in its innermost loops.
 int popcount(std::uint64_t bits) {
-    return std::popcount(bits);
+    bits -= (bits >> 1) & 0x5555555555555555u;
+    bits = (bits & 0x3333333333333333u) + ((bits >> 2) & 0x3333333333333333u);
+    bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0fu;
+    return static_cast<int>((bits * 0x0101010101010101u) >> 56);
 }
 
 // A set of letter indices (0..255).
@@ -57,6 +62,12 @@ struct LetterSet {
         LetterSet r;
         for (int i = 0; i < 4; ++i)
             r.bits[i] = bits[i] & other.bits[i];
+        return r;
+    }
+    LetterSet operator~() const {
+        LetterSet r;
+        for (int i = 0; i < 4; ++i)
+            r.bits[i] = ~bits[i];
         return r;
     }
     bool operator==(const LetterSet&) const = default;
@@ -89,10 +100,11 @@ private:
         int length = 0;
         const FillWordIndex::Words* words = nullptr;
         std::uint32_t chunks = 0;
-        std::size_t offset = 0;   // of its word set in m_domain
-        std::uint32_t count = 0;  // words left
-        int firstLink = 0;        // its positions in m_links
-        double weight = 1;        // 1 + how often it was part of a dead end
+        std::size_t offset = 0;    // of its word set in m_domain
+        std::uint32_t count = 0;   // words left
+        int firstLink = 0;         // its positions in m_links
+        std::size_t residues = 0;  // its (position, letter) entries in m_residue
+        double weight = 1;         // 1 + how often it was part of a dead end
         bool assigned = false;
         std::uint32_t word = kNoWord;
     };
@@ -138,7 +150,7 @@ private:
         return slot.words->letters.data() + static_cast<std::size_t>(word) * slot.length;
     }
     void writeChunk(int slot, std::uint32_t chunk, std::uint64_t value);
-    bool narrow(int slot, int position, const LetterSet& allowed);
+    bool narrow(int slot, int position, const LetterSet& allowed, const LetterSet& removed);
     bool removeWord(int slot, std::uint32_t word);
     void restrictTo(int slot, std::uint32_t word);
     void enqueue(int slot);
@@ -188,6 +200,9 @@ private:
     std::vector<ChunkSave> m_chunkTrail;
     std::vector<LettersSave> m_lettersTrail;
     std::vector<std::uint64_t> m_scratch;
+    // Per slot, position and letter: a chunk where a word with that letter there was last
+    // found.
+    std::vector<std::uint32_t> m_residue;
 
     std::vector<int> m_queue;
     std::size_t m_queueHead = 0;
@@ -287,6 +302,7 @@ bool ConstraintFill::Search::buildSlots(Light*& failedLight) {
     m_sameLetters.assign(kLongestWord + 1, {});
     std::vector<int> slotOfLight(m_lights.size(), -1);
     std::size_t domainSize = 0;
+    std::size_t residues = 0;
     std::uint32_t widest = 0;
     for (std::size_t i = 0; i < m_lights.size(); ++i) {
         Light* light = m_lights[i];
@@ -313,6 +329,8 @@ bool ConstraintFill::Search::buildSlots(Light*& failedLight) {
         domainSize += words->chunks;
         widest = std::max(widest, words->chunks);
         slot.firstLink = static_cast<int>(m_links.size());
+        slot.residues = residues;
+        residues += static_cast<std::size_t>(length) * s;
         m_links.resize(m_links.size() + static_cast<std::size_t>(length));
         slotOfLight[i] = static_cast<int>(m_slots.size());
         m_slotsByLength[length].push_back(static_cast<int>(m_slots.size()));
@@ -357,6 +375,7 @@ bool ConstraintFill::Search::buildSlots(Light*& failedLight) {
     m_domain.assign(domainSize, 0);
     m_stamp.assign(domainSize, 0);
     m_scratch.assign(widest, 0);
+    m_residue.assign(residues, 0);
     m_queued.assign(m_slots.size(), 0);
     for (Slot& slot : m_slots) {
         const std::vector<std::uint64_t>& usable = usableWords(slot.length);
@@ -436,7 +455,7 @@ void ConstraintFill::Search::writeChunk(int slot, std::uint32_t chunk, std::uint
         m_chunkTrail.push_back({static_cast<std::uint32_t>(slot), chunk, current});
         m_stamp[at] = m_epoch;
     }
-    x.count -= static_cast<std::uint32_t>(popcount(current) - popcount(value));
+    x.count -= static_cast<std::uint32_t>(popcount(current & ~value));  // value is a subset
     current = value;
 }
 
@@ -445,7 +464,7 @@ void ConstraintFill::Search::undo(const Mark& mark) {
         const ChunkSave& save = m_chunkTrail.back();
         Slot& x = m_slots[save.slot];
         std::uint64_t& current = m_domain[x.offset + save.chunk];
-        x.count += static_cast<std::uint32_t>(popcount(save.old) - popcount(current));
+        x.count += static_cast<std::uint32_t>(popcount(save.old & ~current));
         current = save.old;
         m_chunkTrail.pop_back();
     }
@@ -463,37 +482,32 @@ void ConstraintFill::Search::enqueue(int slot) {
     }
 }
 
-// Keeps only the slot's words whose letter at position is one of allowed. False when no
-// word is left.
-bool ConstraintFill::Search::narrow(int slot, int position, const LetterSet& allowed) {
+// Keeps only the slot's words whose letter at position is one of allowed; removed are the
+// letters just taken from the cell, which no word of the slot had any other reason to
+// lack (a slot's words always fit its cells' letter sets). False when no word is left.
+bool ConstraintFill::Search::narrow(int slot, int position, const LetterSet& allowed,
+                                    const LetterSet& removed) {
     Slot& y = m_slots[slot];
     const int s = m_letters;
     const std::uint32_t chunks = y.chunks;
     const std::uint64_t* d = domain(y);
-    const int kept = allowed.size();
-    const std::uint64_t* keep = nullptr;
-    bool invert = false;
-    if (kept == 1) {
-        int only = 0;
-        allowed.forEach([&](int c) { only = c; });
-        keep = y.words->set(position, only, s);
-    } else {
-        // The union of the allowed letters' words, or the complement of the others' union,
-        // whichever takes fewer sets.
-        invert = kept > s - kept;
-        std::fill(m_scratch.begin(), m_scratch.begin() + chunks, 0);
-        for (int c = 0; c < s; ++c) {
-            if (allowed.has(c) == invert)
-                continue;
-            const std::uint64_t* set = y.words->set(position, c, s);
-            for (std::uint32_t i = 0; i < chunks; ++i)
-                m_scratch[i] |= set[i];
-        }
-        keep = m_scratch.data();
-    }
+    // Keep the words of the allowed letters, or drop those of the removed letters,
+    // whichever reads fewer sets.
+    const bool dropping = removed.size() < allowed.size();
+    const std::uint64_t* sets[256];
+    int n = 0;
+    (dropping ? removed : allowed).forEach([&](int c) {
+        if (c < s)
+            sets[n++] = y.words->set(position, c, s);
+    });
     bool changed = false;
     for (std::uint32_t i = 0; i < chunks; ++i) {
-        const std::uint64_t value = d[i] & (invert ? ~keep[i] : keep[i]);
+        if (!d[i])
+            continue;
+        std::uint64_t with = 0;
+        for (int k = 0; k < n; ++k)
+            with |= sets[k][i];
+        const std::uint64_t value = d[i] & (dropping ? ~with : with);
         if (value != d[i]) {
             writeChunk(slot, i, value);
             changed = true;
@@ -543,6 +557,20 @@ void ConstraintFill::Search::supports(int slot, const int* positions, int n, Let
     // Few words: read their letters. Many: ask, letter by letter, whether any word has it
     // (most letters find one in the first chunks).
     if (x.count <= 4 * x.chunks) {
+        if (m_letters <= 64) {  // the usual alphabets: one word of bits per set
+            std::uint64_t seen[kLongestWord] = {};
+            for (std::uint32_t i = 0; i < x.chunks; ++i) {
+                for (std::uint64_t b = d[i]; b; b &= b - 1) {
+                    const std::uint8_t* word =
+                        letters(x, i * 64 + static_cast<std::uint32_t>(std::countr_zero(b)));
+                    for (int j = 0; j < n; ++j)
+                        seen[j] |= std::uint64_t{1} << word[positions[j]];
+                }
+            }
+            for (int j = 0; j < n; ++j)
+                out[j].bits[0] = seen[j];
+            return;
+        }
         for (std::uint32_t i = 0; i < x.chunks; ++i) {
             for (std::uint64_t b = d[i]; b; b &= b - 1) {
                 const std::uint32_t w = i * 64 + static_cast<std::uint32_t>(std::countr_zero(b));
@@ -557,11 +585,18 @@ void ConstraintFill::Search::supports(int slot, const int* positions, int n, Let
     for (int j = 0; j < n; ++j) {
         const int p = positions[j];
         const LetterSet& now = m_shared[m_links[x.firstLink + p].cell].letters;
+        std::uint32_t* residue = m_residue.data() + x.residues + static_cast<std::size_t>(p) * s;
         now.forEach([&](int c) {
             const std::uint64_t* set = x.words->set(p, c, s);
+            // The chunk where this letter was last found usually still holds a word with it.
+            if (d[residue[c]] & set[residue[c]]) {
+                out[j].add(c);
+                return;
+            }
             for (std::uint32_t i = 0; i < x.chunks; ++i) {
-                if (d[i] & set[i]) {
+                if (d[i] && (d[i] & set[i])) {
                     out[j].add(c);
+                    residue[c] = i;
                     break;
                 }
             }
@@ -609,13 +644,14 @@ bool ConstraintFill::Search::propagate() {
             const LetterSet narrowed = now & support[j];
             if (narrowed == now)
                 continue;
+            const LetterSet removed = now & ~narrowed;
             m_lettersTrail.push_back({link.cell, now});
             now = narrowed;
             if (narrowed.empty()) {
                 deadEnd(x, link.other);
                 return false;
             }
-            if (!narrow(link.other, link.otherPosition, narrowed)) {
+            if (!narrow(link.other, link.otherPosition, narrowed, removed)) {
                 deadEnd(link.other, x);
                 return false;
             }
