@@ -153,7 +153,13 @@ void HelpWindows::showContext(int context) {
 }
 
 void HelpWindows::showHowToUseHelp() {
-    openPage(QString::fromLatin1(kUsingHelpFile), {});
+    // An incomplete copy of the manual may lack this page; its contents still help.
+    const QString page = QString::fromLatin1(kUsingHelpFile);
+    if (hasManual() && !QFileInfo(QDir(m_folder).filePath(page)).isFile()) {
+        showContents();
+        return;
+    }
+    openPage(page, {});
 }
 
 void HelpWindows::openPage(const QString& file, const QString& fragment) {

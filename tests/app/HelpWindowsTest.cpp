@@ -186,6 +186,16 @@ TEST(HelpManualLookup, BesideTheProgramFirstThenTheShareFolder) {
     EXPECT_EQ(HelpWindows::findManualFolder(program),
               QDir::cleanPath(top.filePath(QStringLiteral("bin/help"))));
 
+    // A bare manual without the page on using help, or the command's paragraph: both
+    // fall back to the contents.
+    HelpWindows window;
+    window.setManualFolder(HelpWindows::findManualFolder(program));
+    window.showContext(1700);
+    EXPECT_TRUE(window.browser()->source().path().endsWith(QStringLiteral("/tessaran.html")));
+    EXPECT_EQ(window.browser()->source().fragment(), QString());
+    window.showHowToUseHelp();
+    EXPECT_TRUE(window.browser()->source().path().endsWith(QStringLiteral("/tessaran.html")));
+
     // The build puts the manual beside gridsmith.
     EXPECT_EQ(HelpWindows::findManualFolder(QStringLiteral(TESSARAN_BINARY_DIR "/src/app")),
               QStringLiteral(TESSARAN_BINARY_DIR "/src/app/help"));
