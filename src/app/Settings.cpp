@@ -200,7 +200,11 @@ std::string Settings::resolveDictionary(const std::string& name) const {
 }
 
 SettingsLoadResult Settings::load(const std::vector<std::string>& arguments, ScreenSize screen) {
-    const IniFile ini = IniFile::load(m_iniPath);
+    return load(IniFile::load(m_iniPath), arguments, screen);
+}
+
+SettingsLoadResult Settings::load(const IniFile& ini, const std::vector<std::string>& arguments,
+                                  ScreenSize screen) {
     SettingsLoadResult result;
 
     loadDimensions(ini);

@@ -119,6 +119,9 @@ public:
     // newGridAllLights). The grid's observer should be attached first so that the file's
     // appearance lines reach the view settings.
     SettingsLoadResult load(const std::vector<std::string>& arguments, ScreenSize screen);
+    // load with the settings already read (no file is opened for them).
+    SettingsLoadResult load(const IniFile& ini, const std::vector<std::string>& arguments,
+                            ScreenSize screen);
 
     // The values the grid window keeps for itself. They are loaded by load and written by
     // the group that holds them; change them before calling that group's save.
