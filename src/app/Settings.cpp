@@ -132,9 +132,12 @@ std::string programDirectory() {
 }
 
 std::string defaultIniPath() {
-    const std::string beside = programDirectory();
-    if (isWritableFolder(beside))
-        return beside + "/" + Settings::kFileName;
+    return defaultIniPath(programDirectory());
+}
+
+std::string defaultIniPath(const std::string& programDir) {
+    if (isWritableFolder(programDir))
+        return programDir + "/" + Settings::kFileName;
     std::string config;
     // The base directory specification ignores a relative XDG_CONFIG_HOME.
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/')

@@ -89,6 +89,8 @@ std::string programDirectory();
 // $XDG_CONFIG_HOME/tessaran/tessaran.ini (~/.config when the variable is unset or not an
 // absolute path), as an installed program's folder usually may not be.
 std::string defaultIniPath();
+// defaultIniPath for a program in programDir.
+std::string defaultIniPath(const std::string& programDir);
 
 // "maximised,left,top,width,height" and back. Reading stops at the first field that is
 // not a number (that and the fields after it read as 0).

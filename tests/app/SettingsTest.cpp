@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -206,6 +207,27 @@ TEST_F(SettingsTest, DictionaryNamesResolveAgainstTheProgramFolder) {
     writeIni("[Filling]\nDictionary=" + longName + "\n");
     load();
     EXPECT_EQ(grid.defaultDictionary(), longName);  // a long path is never cut short
+}
+
+TEST(SettingsPathTest, BesideTheProgramOrInTheUsersConfigFolder) {
+    const auto folder = std::filesystem::temp_directory_path();
+    EXPECT_EQ(defaultIniPath(folder.string()), (folder / "tessaran.ini").string());
+    EXPECT_EQ(std::filesystem::path(defaultIniPath()).parent_path(),
+              std::filesystem::path(programDirectory()));  // the test's folder may be written
+
+    const char* saved = std::getenv("XDG_CONFIG_HOME");
+    const std::string savedValue = saved ? saved : "";
+    ::setenv("XDG_CONFIG_HOME", "/home/someone/.cfg", 1);
+    EXPECT_EQ(defaultIniPath("/nonexistent/bin"), "/home/someone/.cfg/tessaran/tessaran.ini");
+    ::setenv("XDG_CONFIG_HOME", "relative/cfg", 1);  // not absolute: ignored
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    if (!home.empty()) {
+        EXPECT_EQ(defaultIniPath("/nonexistent/bin"), home + "/.config/tessaran/tessaran.ini");
+    }
+    if (saved)
+        ::setenv("XDG_CONFIG_HOME", savedValue.c_str(), 1);
+    else
+        ::unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST(WindowPlacementTest, OffScreenPlacementsGetTheFallback) {
