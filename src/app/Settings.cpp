@@ -202,6 +202,17 @@ std::string Settings::resolveDictionary(const std::string& name) const {
     return m_programDir + "/" + name;
 }
 
+std::string Settings::dictionaryName(const std::optional<std::string>& path) const {
+    if (!path || path->empty())
+        return kDefaultDictionary;
+    // A dictionary beside the program is stored by its plain name, so that the settings
+    // stay good when the program's folder moves.
+    const std::string prefix = m_programDir + "/";
+    if (!m_programDir.empty() && path->size() > prefix.size() && path->starts_with(prefix))
+        return path->substr(prefix.size());
+    return *path;
+}
+
 SettingsLoadResult Settings::load(const std::vector<std::string>& arguments, ScreenSize screen) {
     return load(IniFile::load(m_iniPath), arguments, screen);
 }
@@ -379,8 +390,7 @@ FileReplaceResult Settings::saveFilling() {
     IniFile ini = IniFile::load(m_iniPath);
     for (const GridSettingKey& key : kFillingKeys)
         writeGridSetting(ini, m_grid, key);
-    const auto& dictionary = m_grid.defaultDictionary();
-    ini.writeString("Filling", "Dictionary", dictionary ? *dictionary : kDefaultDictionary);
+    ini.writeString("Filling", "Dictionary", dictionaryName(m_grid.defaultDictionary()));
     ini.writeInt("Filling", "FillMethod", static_cast<int>(fillMethod));
     return ini.save(m_iniPath);
 }

@@ -26,6 +26,7 @@
 // method) give the default.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -139,6 +140,9 @@ public:
     // unchanged, anything else in the program's folder. A Windows drive path such as
     // "C:\words.lxd" is just a relative name here.
     std::string resolveDictionary(const std::string& name) const;
+    // The name the settings store for a dictionary path: the inverse of resolveDictionary
+    // (a path inside the program's folder by its relative name), "words.lxd" for none.
+    std::string dictionaryName(const std::optional<std::string>& path) const;
 
     // Save As Defaults, one group each. The grid-level groups first make the grid's (and
     // the view's) overrides of their settings the defaults, then write the effective

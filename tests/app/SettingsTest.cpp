@@ -203,6 +203,11 @@ TEST_F(SettingsTest, DictionaryNamesResolveAgainstTheProgramFolder) {
     EXPECT_EQ(settings.resolveDictionary("C:\\dict\\words.lxd"),
               "/opt/tessaran/C:\\dict\\words.lxd");
 
+    for (const std::string name : {"words.lxd", "dicts/en.lxd", "/usr/share/en.lxd", "C:\\w.lxd"})
+        EXPECT_EQ(settings.dictionaryName(settings.resolveDictionary(name)), name);
+    EXPECT_EQ(settings.dictionaryName(std::nullopt), "words.lxd");
+    EXPECT_EQ(settings.dictionaryName("/opt/tessaranother/w.lxd"), "/opt/tessaranother/w.lxd");
+
     const std::string longName = "/" + std::string(400, 'd') + "/words.lxd";
     writeIni("[Filling]\nDictionary=" + longName + "\n");
     load();
