@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const std::string before = ini.readString("Lookup", "DDEService1", "", 511);
     ini.writeInt("View", "ZoomFactor", 75);
-    ini.writeString("Filling", "Dictionary", "some words.lxd");
+    ini.writeString("Filling", "Dictionary", " some words.lxd");
     if (ini.readInt("View", "ZoomFactor", 0) != 75 ||
-        ini.value("Filling", "Dictionary") != "some words.lxd" ||
+        ini.value("Filling", "Dictionary") != " some words.lxd" ||
         ini.readString("Lookup", "DDEService1", "", 511) != before)
         std::abort();
     std::ostringstream written;

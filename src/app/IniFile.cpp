@@ -200,6 +200,12 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
         if (c == '\0')
             c = ' ';
     }
+    // Blanks at either end, or quotes around the whole, would be lost on reading; one
+    // more pair of quotes keeps them.
+    if (!text.empty() && (isBlank(text.front()) || isBlank(text.back()) ||
+                          (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
+                           text.back() == text.front())))
+        text = '"' + text + '"';
     const std::string end = lineEnd();
     const std::string entry = std::string(key) + "=" + text;
 

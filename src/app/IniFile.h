@@ -61,9 +61,10 @@ public:
     // profileInt of the value; defaultValue when the key is missing or empty.
     int readInt(std::string_view section, std::string_view key, int defaultValue) const;
 
-    // Sets key in section to value (line breaks in value become spaces, so that it cannot
-    // split into lines of its own). Section and key must be plain names: no "]", "=" or
-    // line breaks.
+    // Sets key in section to value, so that value reads it back: line breaks in value
+    // become spaces (so that it cannot split into lines of its own) and a value that
+    // begins or ends with a blank, or is quoted itself, is written inside quotes. Section and key
+    // must be plain names: no "]", "=" or line breaks.
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInt(std::string_view section, std::string_view key, int value);
 

@@ -109,6 +109,11 @@ TEST(IniFileTest, WritingAKeyKeepsEveryOtherLine) {
     EXPECT_EQ(ini.readInt("Filling", "NormalCommonality", 0), -12);
     EXPECT_EQ(ini.value("Injected", "UnchModel"), std::nullopt);
 
+    for (const std::string value : {" leading", "trailing\t", "\"quoted\"", "'single'", "\"half"}) {
+        ini.writeString("View", "Face", value);
+        EXPECT_EQ(ini.value("View", "Face"), value);
+    }
+
     IniFile fresh;
     fresh.writeInt("View", "ZoomFactor", 75);
     fresh.writeInt("View", "ArrowMode", 1);
