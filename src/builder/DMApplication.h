@@ -12,6 +12,9 @@ class DMDialogs;
 
 // The main window. It refuses to close while a build runs.
 class DMFrame : public QMainWindow {
+    Q_OBJECT
+
+
 public:
     // `programDirectory` is where default.lxm and the manual are looked for.
     DMFrame(const QString& programDirectory, DMDialogs& dialogs);

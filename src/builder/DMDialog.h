@@ -23,6 +23,9 @@ class DMHelpWindow;
 class DMProgressBar;
 
 class DMDialog : public QWidget, public DictionaryMaintainer {
+    Q_OBJECT
+
+
 public:
     enum class RunState { NotReady = 0, Ready = 1, Building = 2, AbandonRequested = 3 };
 

@@ -8,6 +8,9 @@ class QTextBrowser;
 namespace tessaran {
 
 class DMHelpWindow : public QWidget {
+    Q_OBJECT
+
+
 public:
     explicit DMHelpWindow(QWidget* parent = nullptr);
 

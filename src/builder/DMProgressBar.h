@@ -6,6 +6,9 @@
 namespace tessaran {
 
 class DMProgressBar : public QWidget {
+    Q_OBJECT
+
+
 public:
     explicit DMProgressBar(QWidget* parent = nullptr);
 
