@@ -14,7 +14,6 @@ class DMDialogs;
 class DMFrame : public QMainWindow {
     Q_OBJECT
 
-
 public:
     // `programDirectory` is where default.lxm and the manual are looked for.
     DMFrame(const QString& programDirectory, DMDialogs& dialogs);

@@ -230,8 +230,8 @@ bool DMDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void DMDialog::chooseMapping() {
     const QString chosen = m_dialogs.chooseFile(
-        this, {"Alphabet mapping file selection",
-               "Alphabet mapping files (*.lxm);;All Files (*)", "lxm", m_mappingEdit->text()});
+        this, {"Alphabet mapping file selection", "Alphabet mapping files (*.lxm);;All Files (*)",
+               "lxm", m_mappingEdit->text()});
     if (!chosen.isEmpty())
         loadMapping(chosen);
 }
@@ -266,9 +266,8 @@ void DMDialog::setWordList(const QString& fileName) {
 
 void DMDialog::chooseOutput() {
     const QString chosen = m_dialogs.chooseFile(
-        this, {"Dictionary File Selection",
-               "Wyx&Tessaran Dictionary files (*.lxd);;All Files (*)", "lxd",
-               m_outputEdit->text(), true});
+        this, {"Dictionary File Selection", "Wyx&Tessaran Dictionary files (*.lxd);;All Files (*)",
+               "lxd", m_outputEdit->text(), true});
     if (!chosen.isEmpty())
         setOutputFile(chosen);
 }
@@ -307,10 +306,10 @@ void DMDialog::runBuild() {
     const QString wordList = QDir::fromNativeSeparators(m_wordListEdit->text());
     const QString output = QDir::fromNativeSeparators(m_outputEdit->text());
     BuildOptions options;
-    options.description = m_descriptionEdit->text().toLatin1().left(kStoredDescription).toStdString();
+    options.description =
+        m_descriptionEdit->text().toLatin1().left(kStoredDescription).toStdString();
     options.sort = m_sortCheck->isChecked();
-    options.commonality =
-        effectiveCommonality(fieldValue(m_commonalityEdit->text().toStdString()));
+    options.commonality = effectiveCommonality(fieldValue(m_commonalityEdit->text().toStdString()));
     options.minLength = effectiveLength(fieldValue(m_minimumEdit->text().toStdString()));
     options.maxLength = effectiveLength(fieldValue(m_maximumEdit->text().toStdString()));
     // The fields show what the build uses.
@@ -368,9 +367,8 @@ void DMDialog::showStatus(std::string_view format, std::string_view argument) {
 
 QString DMDialog::helpFilePath(const QString& programDirectory) {
     const QDir program(programDirectory);
-    for (const QString& candidate :
-         {program.filePath("help/lexiforge.html"),
-          program.filePath("../share/tessaran/help/lexiforge.html")}) {
+    for (const QString& candidate : {program.filePath("help/lexiforge.html"),
+                                     program.filePath("../share/tessaran/help/lexiforge.html")}) {
         if (QFileInfo(candidate).isFile())
             return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
     }

@@ -25,7 +25,6 @@ class DMProgressBar;
 class DMDialog : public QWidget, public DictionaryMaintainer {
     Q_OBJECT
 
-
 public:
     enum class RunState { NotReady = 0, Ready = 1, Building = 2, AbandonRequested = 3 };
 

@@ -7,8 +7,7 @@ namespace tessaran {
 namespace {
 
 QMessageBox::Icon messageIcon(DMDialogs::Icon icon) {
-    return icon == DMDialogs::Icon::Information ? QMessageBox::Information
-                                                : QMessageBox::Warning;
+    return icon == DMDialogs::Icon::Information ? QMessageBox::Information : QMessageBox::Warning;
 }
 
 }  // namespace
@@ -21,8 +20,7 @@ void DMStandardDialogs::message(QWidget* parent, const QString& caption, const Q
 
 bool DMStandardDialogs::askYesNo(QWidget* parent, const QString& caption, const QString& text,
                                  Icon icon) {
-    QMessageBox box(messageIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(messageIcon(icon), caption, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

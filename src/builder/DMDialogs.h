@@ -36,10 +36,8 @@ public:
 // The real dialogs: QMessageBox and QFileDialog.
 class DMStandardDialogs : public DMDialogs {
 public:
-    void message(QWidget* parent, const QString& caption, const QString& text,
-                 Icon icon) override;
-    bool askYesNo(QWidget* parent, const QString& caption, const QString& text,
-                  Icon icon) override;
+    void message(QWidget* parent, const QString& caption, const QString& text, Icon icon) override;
+    bool askYesNo(QWidget* parent, const QString& caption, const QString& text, Icon icon) override;
     QString chooseFile(QWidget* parent, const FileRequest& request) override;
 };
 

@@ -10,7 +10,6 @@ namespace tessaran {
 class DMHelpWindow : public QWidget {
     Q_OBJECT
 
-
 public:
     explicit DMHelpWindow(QWidget* parent = nullptr);
 

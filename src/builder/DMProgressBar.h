@@ -8,7 +8,6 @@ namespace tessaran {
 class DMProgressBar : public QWidget {
     Q_OBJECT
 
-
 public:
     explicit DMProgressBar(QWidget* parent = nullptr);
 
