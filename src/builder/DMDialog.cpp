@@ -38,6 +38,12 @@ std::string localName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
 }
 
+// A file name field shows the whole name on hovering, as a long one is cut short.
+void showFileName(QLineEdit* edit, const QString& fileName) {
+    edit->setText(QDir::toNativeSeparators(fileName));
+    edit->setToolTip(edit->text());
+}
+
 QLineEdit* fileNameEdit(const QString& name) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
@@ -174,7 +180,7 @@ DMDialog::DMDialog(const QString& programDirectory, DMDialogs& dialogs, QWidget*
     const QString defaultMap = QDir(m_programDirectory).absoluteFilePath("default.lxm");
     m_mappingLoaded = m_mapping.readFile(localName(defaultMap)).success;
     if (m_mappingLoaded)
-        m_mappingEdit->setText(QDir::toNativeSeparators(QDir::cleanPath(defaultMap)));
+        showFileName(m_mappingEdit, QDir::cleanPath(defaultMap));
     updateStart();
 }
 
@@ -239,13 +245,10 @@ void DMDialog::chooseMapping() {
 void DMDialog::loadMapping(const QString& fileName) {
     const MappingReadResult result = m_mapping.readFile(localName(fileName));
     m_mappingLoaded = result.success;
-    if (result.success) {
-        m_mappingEdit->setText(QDir::toNativeSeparators(fileName));
-    } else {
-        m_mappingEdit->clear();
+    showFileName(m_mappingEdit, result.success ? fileName : QString());
+    if (!result.success)
         m_dialogs.message(this, kCaption, QString::fromStdString(mappingErrorText(result)),
                           DMDialogs::Icon::Exclamation);
-    }
     updateStart();
 }
 
@@ -258,7 +261,7 @@ void DMDialog::chooseWordList() {
 }
 
 void DMDialog::setWordList(const QString& fileName) {
-    m_wordListEdit->setText(QDir::toNativeSeparators(fileName));
+    showFileName(m_wordListEdit, fileName);
     setOutputFile(QFile::decodeName(QByteArray::fromStdString(
         dictionaryNameFor(localName(QDir::fromNativeSeparators(fileName))))));
     updateStart();
@@ -273,7 +276,7 @@ void DMDialog::chooseOutput() {
 }
 
 void DMDialog::setOutputFile(const QString& fileName) {
-    m_outputEdit->setText(QDir::toNativeSeparators(fileName));
+    showFileName(m_outputEdit, fileName);
 }
 
 void DMDialog::updateStart() {

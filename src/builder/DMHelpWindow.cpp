@@ -21,7 +21,7 @@ DMHelpWindow::DMHelpWindow(QWidget* parent)
     auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(close, &QShortcut::activated, this, &QWidget::close);
     const QFontMetrics metrics(font());
-    resize(metrics.averageCharWidth() * 90, metrics.height() * 40);
+    resize(metrics.averageCharWidth() * 100, metrics.height() * 40);
 }
 
 bool DMHelpWindow::showFile(const QString& fileName) {
