@@ -4,6 +4,7 @@
 // presses Start. The build runs on this thread with the dialog as its monitor; each
 // progress call pumps the event loop, so the window repaints and Abandon is heard.
 
+#include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
@@ -75,6 +76,7 @@ private:
     AlphabetMapping m_mapping;
     bool m_mappingLoaded = false;
     RunState m_runState = RunState::NotReady;
+    QElapsedTimer m_sincePump;  // since the build last pumped the event loop
 
     QLineEdit* m_mappingEdit = nullptr;
     QPushButton* m_mappingButton = nullptr;
