@@ -13,6 +13,8 @@ DMHelpWindow::DMHelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName("helpWindow");
     setWindowTitle("Wyx&Tessaran Dictionary Builder Help");
+    // Closing the builder ends the program even while the manual is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     m_browser->setObjectName("helpBrowser");
     m_browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
