@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QShortcut>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -94,6 +96,10 @@ DMDialog::DMDialog(const QString& programDirectory, DMDialogs& dialogs, QWidget*
     m_descriptionEdit = new QLineEdit;
     m_descriptionEdit->setObjectName("descriptionEdit");
     m_descriptionEdit->setMaxLength(kDescriptionLimit);
+    // The dictionary stores its description in Latin-1; other characters cannot be typed.
+    m_descriptionEdit->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*")),
+        m_descriptionEdit));
     m_minimumEdit = numberEdit("minimumEdit", "1");
     m_minimumSpin = spinFor(m_minimumEdit, "minimumSpin", kShortestLength, kLongestLength);
     m_maximumEdit = numberEdit("maximumEdit", "31");

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -114,7 +115,11 @@ protected:
     void type(const char* edit, const QString& value) {
         QLineEdit* field = control<QLineEdit>(edit);
         field->selectAll();
-        QTest::keyClicks(field, value);
+        // Key by key as typed; QTest's own key clicks know only ASCII.
+        for (const QChar c : value) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(field, &press);
+        }
     }
     bool startEnabled() { return control<QPushButton>("startButton")->isEnabled(); }
     QString status() { return control<QLabel>("statusLine")->text(); }
@@ -254,7 +259,7 @@ TEST_F(BuilderWindow, BuildsADictionaryTheEditorOpensWithTypedValuesHeldToRange)
     const std::string list = "dog\nA\nzebra\ncat\nDog\n" + thirtyOne + "\n" + thirtyOne + "z\n";
     writeFile(scratch.file("words"), list);
     choose("wordListChangeButton", scratch.file("words"));
-    type("descriptionEdit", "Animals");
+    type("descriptionEdit", QString::fromUtf8("Animals \u00e9\u20ac"));  // no euro in Latin-1
     type("minimumEdit", "0");
     type("maximumEdit", "50");
     type("commonalityEdit", "25");
@@ -273,7 +278,7 @@ TEST_F(BuilderWindow, BuildsADictionaryTheEditorOpensWithTypedValuesHeldToRange)
     const std::string output = scratch.file("words.lxd");
     Dictionary dictionary;
     ASSERT_TRUE(dictionary.open(output));
-    EXPECT_STREQ(dictionary.description(), "Animals");
+    EXPECT_STREQ(dictionary.description(), "Animals \xe9");
     EXPECT_EQ(storedWords(dictionary, 1), std::vector<std::string>{"A"});
     EXPECT_EQ(storedWords(dictionary, 3).size(), 2u);  // "Dog" folds into "dog"
     EXPECT_EQ(storedWords(dictionary, 31), std::vector<std::string>{thirtyOne});
@@ -282,7 +287,8 @@ TEST_F(BuilderWindow, BuildsADictionaryTheEditorOpensWithTypedValuesHeldToRange)
     AlphabetMapping mapping;
     ASSERT_TRUE(mapping.readFile(scratch.file("default.lxm")).success);
     const std::string expected = scratch.file("expected.lxd");
-    ASSERT_TRUE(testing::buildDictionary(list, expected, {"Animals", true, 20, 1, 31}, mapping));
+    ASSERT_TRUE(
+        testing::buildDictionary(list, expected, {"Animals \xe9", true, 20, 1, 31}, mapping));
     EXPECT_EQ(readFile(output), readFile(expected));
 
     EXPECT_EQ(frame->dialog()->runState(), DMDialog::RunState::Ready);
