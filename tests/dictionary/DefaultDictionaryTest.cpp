@@ -88,9 +88,11 @@ void expectListedInCommonOrder(const std::string& name,
             previous = place->second;
         }
     }
-    // Names that are also words stand once, as the word.
+    // Names that are also words stand once, as the word; no word is longer than 31.
     std::set<std::string> distinct;
     for (const auto& [entry, place] : places) {
+        if (entry.size() > lxd::kMaxWordLetters)
+            continue;
         std::string folded = entry;
         for (char& c : folded)
             c = static_cast<char>(c | 0x20);
