@@ -31,6 +31,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fill/FillMethod.h"
 #include "grid/FileReplace.h"
 
 namespace tessaran {
@@ -52,9 +53,6 @@ struct LookupEntry {
 };
 inline constexpr int kLookupEntryCount = 4;
 using LookupTable = std::array<LookupEntry, kLookupEntryCount>;
-
-// How the Normal Fill searches.
-enum class FillMethod { Standard = 0, Constraint = 1 };
 
 // The main window's placement in screen pixels.
 struct WindowPlacement {

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "fill/ConstraintFill.h"
+#include "fill/FillEngine.h"
 #include "grid/Grid.h"
 
 namespace tessaran {

@@ -6,14 +6,13 @@
 #include <optional>
 #include <string_view>
 
-#include "fill/FillEngine.h"
-
 namespace tessaran {
 
 class Dictionary;
 class FillRandom;
 class Grid;
 class Light;
+struct NormalFillOutcome;  // fill/FillEngine.h
 
 enum class FillMethod {
     Standard = 0,    // FillEngine: light by light, depth first, with the manual choice
