@@ -16,6 +16,7 @@
 #include "batch/BatchGridView.h"
 #include "batch/BatchModes.h"
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
@@ -82,21 +83,14 @@ private:
     long m_calls = 0;
 };
 
-std::filesystem::path programDirectory() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : exe.parent_path();
-}
-
-// A dictionary named without a directory that is not in the working directory is looked
-// for beside the program, where the build puts the default one.
+// A dictionary named without a directory that is not in the working directory is one of
+// the shipped ones: beside the program or in the installed data folder.
 std::string locateDictionary(const std::string& name) {
     std::error_code error;
     const std::filesystem::path path(name);
     if (path.has_parent_path() || std::filesystem::exists(path, error))
         return name;
-    const auto besideProgram = programDirectory() / path;
-    return std::filesystem::exists(besideProgram, error) ? besideProgram.string() : name;
+    return findDataFile(path).string();
 }
 
 // The kill list dialog's normalisation: letters become their display characters, other

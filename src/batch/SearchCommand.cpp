@@ -7,6 +7,7 @@
 
 #include "batch/BatchModes.h"
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "wordsearch/LetterMap.h"
@@ -22,7 +23,7 @@ constexpr const char* kUsage =
     "Usage: gridsmith --search PATTERN [options]\n"
     "Lists the dictionary's words that fit PATTERN, one a line, and their number on\n"
     "standard error.\n"
-    "  -d, --dictionary FILE   dictionary to search (default: words.lxd beside gridsmith)\n"
+    "  -d, --dictionary FILE   dictionary to search (default: the installed words.lxd)\n"
     "      --shortest N        shortest word length searched (1 to 32, default 1)\n"
     "      --longest N         longest word length searched (1 to 32, default 32)\n"
     "      --at TEXT           what \"@\" in the pattern stands for\n"
@@ -30,9 +31,7 @@ constexpr const char* kUsage =
     "      --sorted            list alphabetically instead of in dictionary order\n";
 
 std::string defaultDictionary() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("words.lxd") : (program.parent_path() / "words.lxd").string();
+    return findDataFile("words.lxd").string();
 }
 
 bool parseLength(const std::string& text, int& value) {

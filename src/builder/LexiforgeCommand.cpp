@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "builder/AlphabetMapping.h"
 #include "builder/DictionaryBuilder.h"
@@ -20,7 +21,7 @@ const std::vector<OptionSpec> kOptions = {
     {"input", 'i', true},       {"output", 'o', true}, {"map", 'm', true},
     {"description", 'd', true}, {"min", 0, true},      {"max", 0, true},
     {"sort", 0, false},         {"no-sort", 0, false}, {"commonality", 'c', true},
-    {"help", 'h', false},
+    {"help", 'h', false},       {"version", 0, false},
 };
 
 constexpr const char* kUsage =
@@ -29,14 +30,15 @@ constexpr const char* kUsage =
     "Options:\n"
     "  -i, --input FILE        word list, one word per line (required)\n"
     "  -o, --output FILE       dictionary to write (default: the word list's name with .lxd)\n"
-    "  -m, --map FILE          alphabet mapping file (default: default.lxm beside lexiforge)\n"
+    "  -m, --map FILE          alphabet mapping file (default: the installed default.lxm)\n"
     "  -d, --description TEXT  description stored in the dictionary (79 characters at most)\n"
     "      --min N             shortest word length kept, 1..31 (default 1)\n"
     "      --max N             longest word length kept, 1..31 (default 31)\n"
     "      --sort              order each length by commonality, dropping duplicates (default)\n"
     "      --no-sort           keep the word list's order and every duplicate\n"
     "  -c, --commonality N     commonality setting -20..20 for sorting (default 0)\n"
-    "  -h, --help              this text\n";
+    "  -h, --help              this text\n"
+    "      --version           the program's version\n";
 
 // Reports the build on the command line: messages on standard output, errors on
 // standard error, and the percentage on standard error when it is a terminal.
@@ -82,14 +84,6 @@ std::optional<int> parseInteger(const std::string& text) {
     return value;
 }
 
-// The directory that holds the running program, or the current directory when it cannot
-// be found out.
-std::filesystem::path programDirectory() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path(".") : self.parent_path();
-}
-
 }  // namespace
 
 int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -101,6 +95,10 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     if (command.has("help")) {
         out << kUsage;
+        return 0;
+    }
+    if (command.has("version")) {
+        out << "lexiforge " TESSARAN_VERSION "\n";
         return 0;
     }
     if (!command.positional.empty()) {
@@ -148,7 +146,7 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     std::string output = command.value("output");
     if (output.empty())
         output = std::filesystem::path(input).replace_extension(".lxd").string();
-    const std::string map = command.value("map", (programDirectory() / "default.lxm").string());
+    const std::string map = command.value("map", findDataFile("default.lxm").string());
 
     AlphabetMapping mapping;
     const MappingReadResult mapped = mapping.readFile(map);
