@@ -32,4 +32,12 @@ std::filesystem::path findDataFile(const std::filesystem::path& name,
     return folders.front() / name;
 }
 
+std::filesystem::path findNamedFile(const std::filesystem::path& name,
+                                    const std::filesystem::path& programDir) {
+    std::error_code error;
+    if (name.empty() || name.has_parent_path() || std::filesystem::exists(name, error))
+        return name;
+    return findDataFile(name, programDir);
+}
+
 }  // namespace tessaran

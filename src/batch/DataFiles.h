@@ -29,4 +29,11 @@ std::vector<std::filesystem::path> dataDirectories(const std::filesystem::path& 
 std::filesystem::path findDataFile(const std::filesystem::path& name,
                                    const std::filesystem::path& programDir = programDirectory());
 
+// A file the user named on the command line: a name with a folder in it, or one that
+// exists in the working folder, means that file; a bare name that does not exist there
+// means the shipped file of that name (findDataFile), so that "words-american.lxd"
+// works from any folder.
+std::filesystem::path findNamedFile(const std::filesystem::path& name,
+                                    const std::filesystem::path& programDir = programDirectory());
+
 }  // namespace tessaran

@@ -83,16 +83,6 @@ private:
     long m_calls = 0;
 };
 
-// A dictionary named without a directory that is not in the working directory is one of
-// the shipped ones: beside the program or in the installed data folder.
-std::string locateDictionary(const std::string& name) {
-    std::error_code error;
-    const std::filesystem::path path(name);
-    if (path.has_parent_path() || std::filesystem::exists(path, error))
-        return name;
-    return findDataFile(path).string();
-}
-
 // The kill list dialog's normalisation: letters become their display characters, other
 // characters are dropped.
 std::string normalisedKillWord(const std::string& word, const Dictionary& dictionary) {
@@ -207,7 +197,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         dictionaryName = name.value_or(cl.value("dictionary"));
     }
     Dictionary& dictionary = Dictionary::instance();
-    const std::string dictionaryPath = locateDictionary(dictionaryName);
+    const std::string dictionaryPath = findNamedFile(dictionaryName).string();
     dictionary.open(dictionaryPath);
     if (!dictionary.requireValid([&](std::string_view caption, std::string_view text) {
             err << "gridsmith " << mode << ": " << caption << ": " << utf8FromLatin1(text) << " ("

@@ -30,10 +30,6 @@ constexpr const char* kUsage =
     "      --hash TEXT         what \"#\" in the pattern stands for\n"
     "      --sorted            list alphabetically instead of in dictionary order\n";
 
-std::string defaultDictionary() {
-    return findDataFile("words.lxd").string();
-}
-
 bool parseLength(const std::string& text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
@@ -97,7 +93,9 @@ int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
     }
 
     Dictionary dictionary;
-    const std::string file = options.value("dictionary", defaultDictionary());
+    const std::string file = options.has("dictionary")
+                                 ? findNamedFile(options.value("dictionary")).string()
+                                 : findDataFile("words.lxd").string();
     if (!dictionary.open(file)) {
         err << "gridsmith --search: " << file << ": " << kNoDictionaryCaption << '\n'
             << kNoDictionaryText << '\n';

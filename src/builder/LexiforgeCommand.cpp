@@ -146,7 +146,8 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     std::string output = command.value("output");
     if (output.empty())
         output = std::filesystem::path(input).replace_extension(".lxd").string();
-    const std::string map = command.value("map", findDataFile("default.lxm").string());
+    const std::string map = command.has("map") ? findNamedFile(command.value("map")).string()
+                                                : findDataFile("default.lxm").string();
 
     AlphabetMapping mapping;
     const MappingReadResult mapped = mapping.readFile(map);

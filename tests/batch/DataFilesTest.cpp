@@ -56,6 +56,20 @@ TEST_F(DataFilesFixture, MissingAbsoluteAndFolderNamesAreNotSearchedFor) {
     EXPECT_EQ(findDataFile("words.lxd", fs::path()), fs::path("words.lxd"));
 }
 
+TEST_F(DataFilesFixture, NamesOnTheCommandLineMeanTheWorkingFoldersFileFirst) {
+    touch(share / "words-american.lxd");
+    const fs::path before = fs::current_path();
+    fs::current_path(scratch.folderPath());
+    // A bare name not in the working folder is a shipped file...
+    EXPECT_EQ(findNamedFile("words-american.lxd", bin), share / "words-american.lxd");
+    // ...until the user has one of that name at hand.
+    touch("words-american.lxd");
+    EXPECT_EQ(findNamedFile("words-american.lxd", bin), fs::path("words-american.lxd"));
+    // A name with a folder is taken as it is, found or not.
+    EXPECT_EQ(findNamedFile("lists/words-american.lxd", bin), fs::path("lists/words-american.lxd"));
+    fs::current_path(before);
+}
+
 TEST(DataFiles, TheRunningProgramsFolderIsKnown) {
     const fs::path folder = programDirectory();
     ASSERT_FALSE(folder.empty());
