@@ -42,7 +42,13 @@ version=$("$usr/bin/lexiforge" --version)
 echo "$version"
 [[ $version =~ ^lexiforge\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "lexiforge --version"
 
-[ -f "$data/words.lxd" ] || fail "no words.lxd in share/tessaran"
+for file in words.lxd default.lxm grids/blocked15.tgr help/tessaran.html; do
+    [ -f "$data/$file" ] || fail "no $file in share/tessaran"
+done
+for icon in gridsmith lexiforge; do
+    [ -f "$usr/share/icons/hicolor/scalable/apps/$icon.svg" ] &&
+        [ -f "$usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no $icon icon"
+done
 result=$("$usr/bin/gridsmith" --fill "$data/grids/blocked15.tgr" --seed 1 --time-limit 120 \
          --commit -o filled.tgr)
 echo "$result"
