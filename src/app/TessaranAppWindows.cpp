@@ -1,0 +1,45 @@
+#include "app/TessaranAppWindows.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <optional>
+#include <string>
+
+#include "app/DialogsWindows.h"
+#include "app/GridViewWindows.h"
+#include "app/TessaranFrameWindows.h"
+
+namespace tessaran {
+
+TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWindows* dialogs)
+    : m_ownDialogs(dialogs ? nullptr : std::make_unique<DialogsWindows>()),
+      m_dialogs(dialogs ? dialogs : m_ownDialogs.get()) {
+    QCoreApplication::setApplicationName(QStringLiteral("Tessaran"));
+
+    // The grid window first: it owns the grid and opens the file named on the command
+    // line (a second argument is ignored), or makes a new grid.
+    auto gridView = std::make_unique<GridViewWindows>(*m_dialogs);
+    std::optional<std::string> path;
+    if (arguments.size() > 1)
+        path = QFile::encodeName(arguments.at(1)).toStdString();
+    gridView->startWith(path);
+
+    // The frame takes the grid window into its scroll area and so owns it.
+    m_gridView = gridView.get();
+    m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
+    m_frame->setWindowTitle(QStringLiteral("Tessaran"));
+    m_gridView->stateChanged();  // the title for the grid just opened
+}
+
+TessaranAppWindows::~TessaranAppWindows() = default;
+
+void TessaranAppWindows::show() {
+    if (m_showMaximised)
+        m_frame->showMaximized();
+    else
+        m_frame->show();
+    m_gridView->setFocus();
+}
+
+}  // namespace tessaran

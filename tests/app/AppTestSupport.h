@@ -1,0 +1,52 @@
+#pragma once
+// Shared vocabulary of the editor's window tests: an editor on the offscreen platform
+// with scripted dialogs, and quick ways to reach its commands and files.
+
+#include <QAction>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <string>
+
+#include "ScriptedDialogsWindows.h"
+#include "app/GridViewWindows.h"
+#include "app/TessaranAppWindows.h"
+#include "app/TessaranFrameWindows.h"
+
+namespace tessaran {
+
+inline QString exampleGrid(const char* name) {
+    return QStringLiteral(TESSARAN_SOURCE_DIR "/data/grids/") + QString::fromLatin1(name);
+}
+
+class EditorFixture {
+public:
+    explicit EditorFixture(QStringList arguments = {QStringLiteral("gridsmith")})
+        : app(arguments, &dialogs) {}
+
+    GridViewWindows& view() { return app.gridView(); }
+    Grid& grid() { return app.gridView().grid(); }
+    TessaranFrameWindow& frame() { return app.frame(); }
+    QAction* action(int number) { return frame().commandAction(number); }
+    // Triggers the command's action as the menu or accelerator would.
+    void trigger(int number) {
+        frame().updateCommandStates();
+        action(number)->trigger();
+    }
+    QString title() { return frame().windowTitle(); }
+    QString tempPath(const char* name) { return temp.filePath(QString::fromLatin1(name)); }
+
+    ScriptedDialogsWindows dialogs;
+    TessaranAppWindows app;
+    QTemporaryDir temp;
+};
+
+}  // namespace tessaran
+
+// Readable QString values in test failures.
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE

@@ -1,0 +1,66 @@
+// The frame as a user meets it: menus, accelerators, tool bar, status bar and title.
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "AppTestSupport.h"
+#include "app/EditorCommands.h"
+
+namespace tessaran {
+namespace {
+
+TEST(FrameWindow, MenusCarryEveryCommandWithItsTextAcceleratorAndHint) {
+    EditorFixture editor;
+    for (const EditorCommand& c : editorCommands()) {
+        QAction* action =
+            editor.frame().findChild<QAction*>(QStringLiteral("command%1").arg(c.number));
+        ASSERT_NE(action, nullptr) << c.number;
+        EXPECT_EQ(action->text(), QString::fromLatin1(c.itemText));
+        EXPECT_EQ(action->statusTip(), QString::fromLatin1(c.hint));
+        if (*c.accelerator) {
+            EXPECT_EQ(action->shortcut(), QKeySequence(QString::fromLatin1(c.accelerator)))
+                << c.number;
+        }
+        QMenu* menu = editor.frame().menu(static_cast<int>(c.menu));
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->actions().contains(action)) << c.number;
+    }
+    const QList<QAction*> bar = editor.frame().menuBar()->actions();
+    ASSERT_EQ(bar.size(), kEditorMenuCount);
+    EXPECT_EQ(bar[0]->text(), QStringLiteral("&File"));
+    EXPECT_EQ(bar[6]->text(), QStringLiteral("F&illing"));
+}
+
+TEST(FrameWindow, ToolBarHoldsTheFifteenGadgetsInOrder) {
+    EditorFixture editor;
+    const QList<QAction*> gadgets = editor.frame().toolBar()->actions();
+    ASSERT_EQ(gadgets.size(), 15);
+    const auto layout = toolBarLayout();
+    for (int i = 0; i < 15; ++i) {
+        if (layout[static_cast<size_t>(i)] == 0) {
+            EXPECT_TRUE(gadgets[i]->isSeparator()) << i;
+        } else {
+            EXPECT_EQ(gadgets[i], editor.action(layout[static_cast<size_t>(i)])) << i;
+        }
+    }
+    EXPECT_EQ(editor.frame().toolBarArea(editor.frame().toolBar()), Qt::LeftToolBarArea);
+}
+
+TEST(FrameWindow, CommandsWithoutAWindowYetAreUnavailableUntilRegistered) {
+    EditorFixture editor;
+    editor.frame().updateCommandStates();
+    EXPECT_FALSE(editor.action(command::Statistics)->isEnabled());
+    int runs = 0;
+    editor.view().setCommandHandler(command::Statistics, [&runs] { ++runs; });
+    editor.frame().updateCommandStates();
+    ASSERT_TRUE(editor.action(command::Statistics)->isEnabled());
+    editor.action(command::Statistics)->trigger();
+    EXPECT_EQ(runs, 1);
+}
+
+}  // namespace
+}  // namespace tessaran
