@@ -4,8 +4,9 @@ file(READ ${HEADER} text)
 if(WORD_LISTS AND EXISTS ${WORD_LISTS})
     file(READ ${WORD_LISTS} word_lists)
     string(APPEND text "\n"
-           "The shipped dictionaries (*.lxd in /usr/share/tessaran) are built from the SCOWL\n"
-           "word lists as packaged by Debian. Their copyright file follows, unchanged.\n"
+           "The shipped dictionaries (the .lxd files in share/tessaran) are built from\n"
+           "the SCOWL word lists as packaged by Debian. Their copyright file follows,\n"
+           "unchanged.\n"
            "\n" "${word_lists}")
 endif()
 file(WRITE ${OUTPUT} "${text}")
