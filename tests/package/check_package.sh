@@ -42,7 +42,7 @@ version=$("$usr/bin/lexiforge" --version)
 echo "$version"
 [[ $version =~ ^lexiforge\ [0-9]+\.[0-9]+\.[0-9]+$ ]] || fail "lexiforge --version"
 
-for file in words.lxd default.lxm grids/blocked15.tgr help/tessaran.html; do
+for file in words.lxd words-american.lxd words-names.lxd default.lxm grids/blocked15.tgr help/tessaran.html; do
     [ -f "$data/$file" ] || fail "no $file in share/tessaran"
 done
 for icon in gridsmith lexiforge; do
@@ -58,6 +58,11 @@ echo "$result"
 matches=$("$usr/bin/gridsmith" --search 'cr.ssw.rd' 2>/dev/null)
 echo "search cr.ssw.rd: $matches"
 grep -qix 'crossword' <<<"$matches" || fail "search of the installed default dictionary"
+
+# Another shipped dictionary, by its bare name from an unrelated folder.
+matches=$("$usr/bin/gridsmith" --search 'col.r' --dictionary words-american.lxd 2>/dev/null)
+echo "search col.r in words-american.lxd: ${matches//$'\n'/ }"
+grep -qix 'color' <<<"$matches" || fail "a shipped dictionary named on the command line"
 
 printf 'tessera\ntesserae\nmosaic\nmosaics\ngrout\n' >words.txt
 "$usr/bin/lexiforge" --input words.txt --output mine.lxd --description "Mosaic words"
