@@ -16,6 +16,7 @@
 #include "batch/BatchGridView.h"
 #include "batch/BatchModes.h"
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
@@ -82,23 +83,6 @@ private:
     bool m_abandoned = false;
     long m_calls = 0;
 };
-
-std::filesystem::path programDirectory() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : exe.parent_path();
-}
-
-// A dictionary named without a directory that is not in the working directory is looked
-// for beside the program, where the build puts the default one.
-std::string locateDictionary(const std::string& name) {
-    std::error_code error;
-    const std::filesystem::path path(name);
-    if (path.has_parent_path() || std::filesystem::exists(path, error))
-        return name;
-    const auto besideProgram = programDirectory() / path;
-    return std::filesystem::exists(besideProgram, error) ? besideProgram.string() : name;
-}
 
 // The kill list dialog's normalisation: letters become their display characters, other
 // characters are dropped.
@@ -229,7 +213,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         dictionaryName = name.value_or(cl.value("dictionary"));
     }
     Dictionary& dictionary = Dictionary::instance();
-    const std::string dictionaryPath = locateDictionary(dictionaryName);
+    const std::string dictionaryPath = findNamedFile(dictionaryName).string();
     dictionary.open(dictionaryPath);
     if (!dictionary.requireValid([&](std::string_view caption, std::string_view text) {
             err << "gridsmith " << mode << ": " << caption << ": " << utf8FromLatin1(text) << " ("
