@@ -288,6 +288,8 @@ RenderOptions GridViewWindows::renderOptions() const {
 
 void GridViewWindows::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // An explicit clip lets the surface skip the cells outside the repainted area.
+    painter.setClipRegion(event->region());
     PainterSurfaceWindows surface(painter, DeviceTechnology::RasterDisplay, logicalDpiX(),
                                   logicalDpiY());
     RenderOptions options = renderOptions();
