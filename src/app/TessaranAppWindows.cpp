@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/ExportWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
 #include "app/ResourcesWindows.h"
@@ -43,6 +44,7 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_gridView = gridView.get();
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_gridView->stateChanged();  // the title for the grid just opened
+    m_export = std::make_unique<ExportCommandWindows>(*m_gridView);
 
     const WindowPlacement& p = loaded.placement;
     m_frame->applyPlacement(false, QRect(p.left, p.top, p.width, p.height));

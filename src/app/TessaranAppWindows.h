@@ -12,6 +12,7 @@
 namespace tessaran {
 
 class DialogsWindows;
+class ExportCommandWindows;
 class GridViewWindows;
 class HelpWindows;
 class TessaranFrameWindow;
@@ -43,6 +44,8 @@ private:
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
     std::unique_ptr<HelpWindows> m_help;    // made when first asked for
+    // Commands carried out by windows of their own; they go before the frame does.
+    std::unique_ptr<ExportCommandWindows> m_export;
     bool m_showMaximised = false;
     int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };
