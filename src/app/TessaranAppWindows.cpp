@@ -12,6 +12,7 @@
 #include "app/ExportWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
+#include "app/PrintWindows.h"
 #include "app/ResourcesWindows.h"
 #include "app/TessaranFrameWindows.h"
 #include "grid/GridFile.h"
@@ -45,6 +46,7 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_gridView->stateChanged();  // the title for the grid just opened
     m_export = std::make_unique<ExportCommandWindows>(*m_gridView);
+    m_print = std::make_unique<PrintCommandWindows>(*m_gridView);
 
     const WindowPlacement& p = loaded.placement;
     m_frame->applyPlacement(false, QRect(p.left, p.top, p.width, p.height));

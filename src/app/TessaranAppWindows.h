@@ -13,6 +13,7 @@ namespace tessaran {
 
 class DialogsWindows;
 class ExportCommandWindows;
+class PrintCommandWindows;
 class GridViewWindows;
 class HelpWindows;
 class TessaranFrameWindow;
@@ -46,6 +47,7 @@ private:
     std::unique_ptr<HelpWindows> m_help;    // made when first asked for
     // Commands carried out by windows of their own; they go before the frame does.
     std::unique_ptr<ExportCommandWindows> m_export;
+    std::unique_ptr<PrintCommandWindows> m_print;
     bool m_showMaximised = false;
     int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };
