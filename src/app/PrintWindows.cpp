@@ -32,7 +32,9 @@ constexpr int kTwipsPerInch = 1440;
 
 QString printerDescription(const QPrinter& printer) {
     if (printer.outputFormat() == QPrinter::PdfFormat)
-        return QObject::tr("PDF file %1").arg(printer.outputFileName());
+        return printer.outputFileName().isEmpty()
+                   ? QObject::tr("PDF file")
+                   : QObject::tr("PDF file %1").arg(printer.outputFileName());
     return printer.printerName().isEmpty() ? QObject::tr("(no printer)") : printer.printerName();
 }
 
@@ -106,24 +108,25 @@ PrintGridDialogWindows::PrintGridDialogWindows(GridViewWindows& view, QPrinter& 
     m_alignment->setCurrentIndex(
         static_cast<int>(printAlignmentFrom(settings.value(DisplayDimension::GridAlignment))));
 
-    auto offsetRow = [&](const char* name, DisplayDimension dimension, QLineEdit*& edit) {
-        edit =
-            new QLineEdit(QString::fromStdString(showTwips(settings.value(dimension), unit)), this);
-        edit->setObjectName(QString::fromLatin1(name));
-        auto* label = new QLabel(unitText, this);
-        label->setObjectName(QString::fromLatin1(name) + QStringLiteral("Unit"));
-        auto* row = new QHBoxLayout;
-        row->addWidget(edit);
-        row->addWidget(label);
-        return row;
-    };
     auto* form = new QFormLayout;
     form->addRow(tr("Printer:"), m_printerName);
     form->addRow(tr("Grid &Alignment:"), m_alignment);
-    form->addRow(tr("Grid Offset &X:"),
-                 offsetRow("gridOffsetX", DisplayDimension::GridOffsetX, m_offsetX));
-    form->addRow(tr("Grid Offset &Y:"),
-                 offsetRow("gridOffsetY", DisplayDimension::GridOffsetY, m_offsetY));
+    auto offsetRow = [&](const QString& caption, const char* name, DisplayDimension dimension,
+                         QLineEdit*& edit) {
+        edit =
+            new QLineEdit(QString::fromStdString(showTwips(settings.value(dimension), unit)), this);
+        edit->setObjectName(QString::fromLatin1(name));
+        auto* label = new QLabel(caption, this);
+        label->setBuddy(edit);
+        auto* unitLabel = new QLabel(unitText, this);
+        unitLabel->setObjectName(QString::fromLatin1(name) + QStringLiteral("Unit"));
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit);
+        row->addWidget(unitLabel);
+        form->addRow(label, row);
+    };
+    offsetRow(tr("Grid Offset &X:"), "gridOffsetX", DisplayDimension::GridOffsetX, m_offsetX);
+    offsetRow(tr("Grid Offset &Y:"), "gridOffsetY", DisplayDimension::GridOffsetY, m_offsetY);
 
     auto group = [&](const QString& title, const char* name, QCheckBox*& print,
                      QCheckBox*& numbers) {
