@@ -332,7 +332,10 @@ void GridViewWindows::keyPressEvent(QKeyEvent* event) {
     if (m_drag.isDragging())
         return;
     const bool control = event->modifiers().testFlag(Qt::ControlModifier);
-    if (const std::optional<NavigationKey> navigation = navigationKey(key)) {
+    const bool shift = event->modifiers().testFlag(Qt::ShiftModifier);
+    if (std::optional<NavigationKey> navigation = navigationKey(key)) {
+        if (*navigation == NavigationKey::Tab && shift)
+            navigation = NavigationKey::BackTab;
         EditorSelection current;
         current.light = m_selectedLight;
         current.caret = m_caret;
