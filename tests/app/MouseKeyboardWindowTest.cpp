@@ -23,6 +23,8 @@ using testing::specText;
 class EditingWindow : public ::testing::Test {
 protected:
     void SetUp() override {
+        // No dictionary until a test builds one.
+        grid().setDefaultDictionary(TESSARAN_BINARY_DIR "/no-such-dictionary.lxd");
         editor.app.show();
         newGrid(15, 1);
     }
