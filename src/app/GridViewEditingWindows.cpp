@@ -57,14 +57,14 @@ QCursor makeCursor(DragCursor shape) {
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
     auto endCursor = [&](QPointF direction) {
-        // The light's end at the hot spot, the arrow leaving it the way it is dragged.
+        // The light's end as a bar behind the hot spot, an arrow leaving it the way the
+        // end is dragged.
         const QPointF normal(-direction.y(), direction.x());
-        QPainterPath bar;
-        bar.addRect(QRectF(c - normal * 9 - direction * 1.5, c + normal * 9 + direction * 1.5)
-                        .normalized());
-        path.addPath(bar);
-        addArrow(path, c + direction * 1.5, c + direction * reach);
-        addArrow(path, c - direction * 1.5, c - direction * (reach * 0.45));
+        const QPointF barCentre = c - direction * 8;
+        path.addRect(
+            QRectF(barCentre - normal * 10 - direction * 2, barCentre + normal * 10 + direction * 2)
+                .normalized());
+        addArrow(path, barCentre, c + direction * reach);
     };
     auto moveCursor = [&](bool across) {
         const QSizeF cell(7, 7);

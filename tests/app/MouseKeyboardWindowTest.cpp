@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QStatusBar>
 #include <QTest>
 
@@ -267,6 +270,81 @@ TEST_F(EditingWindow, DoubleClickOpensThePropertiesOfWhatIsSelected) {
     EXPECT_EQ(opened, (std::vector<int>{command::LightProperties, command::CellProperties,
                                         command::GridProperties}));
     EXPECT_EQ(lightList(grid()).size(), 2u);  // a double click adds and moves nothing
+}
+
+// Lights added under quarter-turn symmetry, step by step. With TESSARAN_SCREENSHOT_DIR
+// set (run under xvfb-run with TESSARAN_TEST_PLATFORM=xcb) each step is also saved as a
+// picture of the editor.
+TEST_F(EditingWindow, LightsAddedUnderQuarterTurnSymmetryStepByStep) {
+    newGrid(15, 2);
+    editor.frame().resize(640, 640);
+    editor.frame().activateWindow();
+    view().setFocus();
+    // The caret shows only with the focus; a window manager may keep it from us.
+    static_cast<void>(QTest::qWaitForWindowActive(&editor.frame()));
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    int picture = 0;
+    auto snap = [&](const char* name) {
+        if (folder.isEmpty())
+            return;
+        QDir().mkpath(folder);
+        editor.frame().grab().save(
+            QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(++picture).arg(name)));
+    };
+    press(at(1, 1));
+    move(at(2, 6));  // five columns, one row: across
+    EXPECT_EQ(view().drag().bandOutlines().size(), 4u);
+    snap("adding-across");
+    release(at(2, 6));
+    EXPECT_EQ(grid().lights().size(), 4u);
+    snap("added");
+
+    press(at(2, 3));
+    move(at(8, 4));  // six rows, one column: down
+    EXPECT_EQ(view().drag().bandOutlines().size(), 4u);
+    snap("adding-down");
+    release(at(8, 4));
+    EXPECT_EQ(grid().lights().size(), 8u);
+
+    drag(at(7, 0), at(7, 14));  // the middle row turns into the middle column
+    EXPECT_EQ(grid().lights().size(), 10u);
+    snap("middle-row-and-column");
+
+    const int inset = view().metrics().inset;
+    const QRect end = view().cellRect(grid().cellAt(1, 6));
+    const QPoint grab(end.right() - inset, end.center().y());
+    press(grab);
+    move(at(1, 9));
+    EXPECT_TRUE(status().startsWith(QStringLiteral("Moving light end: ")));
+    snap("lengthening");
+    release(at(1, 9));
+    EXPECT_EQ(selected(), "(1,1)-(9,1)a");
+
+    press(at(1, 3, 50, 2));  // the top edge of its third cell
+    move(at(4, 5));
+    EXPECT_TRUE(status().startsWith(QStringLiteral("Moving light body: ")));
+    snap("moving-body");
+    release(at(4, 5));
+    EXPECT_EQ(selected(), "(3,4)-(11,4)a");
+    EXPECT_EQ(grid().lights().size(), 10u);
+    snap("moved");
+
+    if (!folder.isEmpty()) {
+        // The cursors of editing side by side, at twice their size, on a grey ground.
+        const DragCursor shapes[] = {DragCursor::EndLeft,    DragCursor::EndRight,
+                                     DragCursor::EndUp,      DragCursor::EndDown,
+                                     DragCursor::MoveAcross, DragCursor::MoveDown};
+        QImage sheet(6 * 72, 72, QImage::Format_ARGB32);
+        sheet.fill(QColor(200, 200, 200));
+        QPainter painter(&sheet);
+        for (int i = 0; i < 6; ++i) {
+            const QPixmap cursor = GridViewWindows::dragCursorPixmap(shapes[i]);
+            ASSERT_FALSE(cursor.isNull());
+            painter.drawPixmap(QRect(i * 72 + 4, 4, 64, 64), cursor);
+        }
+        painter.end();
+        sheet.save(QDir(folder).filePath(QStringLiteral("cursors.png")));
+    }
 }
 
 }  // namespace
