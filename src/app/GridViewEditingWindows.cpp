@@ -271,6 +271,16 @@ bool GridViewWindows::focusNextPrevChild(bool) {
     return false;
 }
 
+void GridViewWindows::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    updateSelectionArea(m_selectedLight, nullptr);
+}
+
+void GridViewWindows::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    updateSelectionArea(m_selectedLight, nullptr);
+}
+
 void GridViewWindows::applySelection(const EditorSelection& selection) {
     if (selection.light) {
         if (selection.light == m_selectedLight)

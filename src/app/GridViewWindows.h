@@ -223,6 +223,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     // Tab and Shift+Tab move the selection, not the keyboard focus.
     bool focusNextPrevChild(bool next) override;
+    // The caret shows only while the window has the focus.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The built-in commands.
