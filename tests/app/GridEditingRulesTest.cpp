@@ -12,6 +12,10 @@
 #include "app/GridTyping.h"
 #include "dictionary/TestDictionaries.h"
 #include "grid/EditingTestSupport.h"
+#include "output/GridRenderer.h"
+#include "output/RecordingSurface.h"
+#include "output/RenderMetrics.h"
+#include "output/ViewSettings.h"
 
 namespace tessaran {
 namespace {
@@ -277,6 +281,46 @@ TEST(GridDrag, ALightDeletedUnderTheDragIsLetGo) {
     drag.move(kGeometry, px(2, 15), py(3, 1));
     EXPECT_EQ(drag.release().kind, DragOutcome::Kind::Nothing);
     EXPECT_TRUE(e.grid.lights().empty());
+}
+
+TEST(GridDrag, TheScreenShowsTheCaretAndEveryOutlineOfTheBand) {
+    EditorGrid e(5, 0, false);
+    Light* forward = e.grid.createLights({{0, 0, 4, 0, 1, 0}});
+    Light* backward = e.grid.createLights({{4, 2, 0, 2, -1, 0}});
+    e.grid.cellAt(0, 1).setText("QU");  // two positions in one cell
+    e.grid.refresh();
+    ViewSettings settings;
+    GridRenderer renderer(e.grid, settings);
+    const RenderMetrics m = computeRenderMetrics(settings, DeviceTechnology::RasterDisplay,
+                                                 ScreenScale::forScreen(96, 96, 100));
+    auto box = [&](int row, int column) { return renderer.cellBox(e.grid.cellAt(row, column), m); };
+
+    // At the leading edge of the caret's cell, a share of the way into a cell of several
+    // characters, and at the trailing edge past the last position.
+    EXPECT_EQ(renderer.caretBox(*forward, 0, m).left, box(0, 0).left);
+    EXPECT_EQ(renderer.caretBox(*forward, 1, m).left, box(0, 1).left);
+    const DeviceRect second = renderer.caretBox(*forward, 2, m);
+    EXPECT_GT(second.left, box(0, 1).left);
+    EXPECT_LT(second.right, box(0, 1).right);
+    EXPECT_EQ(renderer.caretBox(*forward, 6, m).right, box(0, 4).right);
+    // Read right to left: the first position is at the right-hand edge of the right cell.
+    EXPECT_EQ(renderer.caretBox(*backward, 0, m).right, box(2, 4).right);
+    EXPECT_EQ(renderer.caretBox(*backward, 5, m).left, box(2, 0).left);
+
+    RenderOptions options;
+    options.interactive = true;
+    options.selectedLight = forward;
+    options.caret = 2;
+    options.rubberBand = {{0, 4, 3, 4, 1, 0}, {1, 1, 1, 3, 0, 1}};
+    RecordingSurface surface;
+    renderer.paint(surface, options);
+    const std::vector<DeviceRect> outlines = surface.outlines();
+    ASSERT_EQ(outlines.size(), 3u);  // the selection, then the band's two rectangles
+    EXPECT_EQ(outlines[1], renderer.specBox({0, 4, 3, 4, 1, 0}, m));
+    const auto& rects = surface.rects();
+    EXPECT_NE(std::find_if(rects.begin(), rects.end(),
+                           [&](const RecordingSurface::FilledRect& r) { return r.rect == second; }),
+              rects.end());
 }
 
 // ---- Keys ----
