@@ -85,6 +85,13 @@ TEST_F(EditingWindow, AClickSelectsACellAndADiagonalDragAddsLightsWithTheirPartn
     drag(at(4, 6), at(7, 9));  // three each way: down
     EXPECT_EQ(selected(), "(6,4)-(6,7)d");
     EXPECT_EQ(grid().lights().size(), 4u);
+
+    // At another zoom the cells are hit where they are now drawn.
+    view().viewSettings().zoomFactor = 50;
+    view().viewChanged();
+    EXPECT_LT(view().cellRect(grid().cellAt(9, 9)).width(), 20);
+    drag(at(9, 9), at(9, 11));
+    EXPECT_EQ(selected(), "(9,9)-(11,9)a");
 }
 
 TEST_F(EditingWindow, DraggingAnEndLengthensTheLightAndItsPartners) {
