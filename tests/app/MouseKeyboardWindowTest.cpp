@@ -296,7 +296,7 @@ TEST_F(EditingWindow, LightsAddedUnderQuarterTurnSymmetryStepByStep) {
             return;
         QDir().mkpath(folder);
         editor.frame().grab().save(
-            QDir(folder).filePath(QStringLiteral("%1-%2.png").arg(++picture).arg(name)));
+            QDir(folder).filePath(QStringLiteral("editing-%1-%2.png").arg(++picture).arg(name)));
     };
     press(at(1, 1));
     move(at(2, 6));  // five columns, one row: across
@@ -350,7 +350,7 @@ TEST_F(EditingWindow, LightsAddedUnderQuarterTurnSymmetryStepByStep) {
             painter.drawPixmap(QRect(i * 72 + 4, 4, 64, 64), cursor);
         }
         painter.end();
-        sheet.save(QDir(folder).filePath(QStringLiteral("cursors.png")));
+        sheet.save(QDir(folder).filePath(QStringLiteral("editing-cursors.png")));
     }
 }
 
