@@ -369,7 +369,9 @@ void GridViewWindows::keyPressEvent(QKeyEvent* event) {
         default:
             break;
     }
-    const QString text = event->text();
+    // Ctrl and Alt chords are commands and menu keys, never letters.
+    const bool chord = control || event->modifiers().testFlag(Qt::AltModifier);
+    const QString text = chord ? QString() : event->text();
     bool used = false;
     for (const QChar c : text) {
         // The grid holds single-byte text: what Latin-1 cannot hold is not typed.

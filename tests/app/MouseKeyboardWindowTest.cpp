@@ -224,6 +224,8 @@ TEST_F(EditingWindow, TypingIntoALightInsertsOverwritesAndShowsDictionaryLetters
     EXPECT_EQ(view().caret(), 1);
     key(Qt::Key_Delete);
     EXPECT_EQ(light->text(), "CR");
+    QTest::keyClick(&view(), Qt::Key_Q, Qt::AltModifier);  // a menu key, not a letter
+    EXPECT_EQ(light->text(), "CR");
     key(Qt::Key_Left);
     key(Qt::Key_Backspace);  // at caret 0 nothing goes and the caret stays
     EXPECT_EQ(view().caret(), 0);
