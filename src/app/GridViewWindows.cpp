@@ -19,7 +19,6 @@
 #include "app/EditorCommands.h"
 #include "app/GridAspectRatioDialogWindows.h"
 #include "app/PropertyLines.h"
-#include "batch/DataFiles.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
 #include "fill/FillOperations.h"
