@@ -347,36 +347,37 @@ void GridViewWindows::updateSelectionArea(const Light* light, const Cell* cell) 
         update(cellRect(*cell).adjusted(-pad, -pad, pad, pad));
 }
 
-std::vector<std::uint64_t> GridViewWindows::cellDigests() const {
-    std::vector<std::uint64_t> digests;
+std::vector<GridViewWindows::CellDigest> GridViewWindows::cellDigests() const {
+    std::vector<CellDigest> digests;
     digests.reserve(static_cast<size_t>(m_grid.rows() * m_grid.columns()));
     for (int row = 0; row < m_grid.rows(); ++row) {
         for (int column = 0; column < m_grid.columns(); ++column) {
             const Cell& cell = m_grid.cellAt(row, column);
-            Digest d;
-            d.add(cell.shownText());
-            d.add(cell.shownNumber());
+            Digest look;
+            look.add(cell.shownText());
+            look.add(cell.shownNumber());
             for (const CellCorner corner :
                  {CellCorner::NorthEast, CellCorner::SouthEast, CellCorner::SouthWest})
-                d.add(cell.number(corner));
-            d.add(static_cast<std::uint64_t>(cell.numberClash()) |
-                  static_cast<std::uint64_t>(cell.textClash()) << 1 |
-                  static_cast<std::uint64_t>(cell.fixedLetter()) << 8 |
-                  static_cast<std::uint64_t>(cell.filledLetter()) << 16 |
-                  static_cast<std::uint64_t>(cell.blockType() + 1) << 24);
-            d.add(cell.backgroundColour());
-            d.add(cell.textFont());
+                look.add(cell.number(corner));
+            look.add(static_cast<std::uint64_t>(cell.numberClash()) |
+                     static_cast<std::uint64_t>(cell.textClash()) << 1 |
+                     static_cast<std::uint64_t>(cell.fixedLetter()) << 8 |
+                     static_cast<std::uint64_t>(cell.filledLetter()) << 16);
+            look.add(cell.backgroundColour());
+            look.add(cell.textFont());
+            Digest shape;
+            shape.add(static_cast<std::uint64_t>(cell.blockType() + 1));
             for (const Light* light : {cell.lightA(), cell.lightB()}) {
                 if (!light) {
-                    d.add(std::uint64_t{0});
+                    shape.add(std::uint64_t{0});
                     continue;
                 }
-                d.add(reinterpret_cast<std::uintptr_t>(light));
-                d.add(static_cast<std::uint64_t>(cell.indexIn(light)));
-                d.add(light->backgroundColour());
-                d.add(light->textFont());
+                shape.add(reinterpret_cast<std::uintptr_t>(light));
+                shape.add(static_cast<std::uint64_t>(cell.indexIn(light)));
+                look.add(light->backgroundColour());
+                look.add(light->textFont());
             }
-            digests.push_back(d.value());
+            digests.push_back({look.value(), shape.value()});
         }
     }
     return digests;
@@ -385,7 +386,7 @@ std::vector<std::uint64_t> GridViewWindows::cellDigests() const {
 // ---- GridView ----
 
 void GridViewWindows::gridChanged() {
-    std::vector<std::uint64_t> digests = cellDigests();
+    std::vector<CellDigest> digests = cellDigests();
     const bool sameShape = m_digestRows == m_grid.rows() && m_digestColumns == m_grid.columns() &&
                            m_digests.size() == digests.size();
     QRegion changed;
@@ -394,7 +395,9 @@ void GridViewWindows::gridChanged() {
         // A cell changes how its neighbours' shared edges look only when its lights
         // change, and lights also move arrows; those changes repaint the whole grid.
         for (size_t i = 0; i < digests.size() && !whole; ++i) {
-            if (digests[i] == m_digests[i])
+            if (digests[i].shape != m_digests[i].shape)
+                whole = true;
+            if (digests[i].look == m_digests[i].look)
                 continue;
             const int row = static_cast<int>(i) / m_grid.columns();
             const int column = static_cast<int>(i) % m_grid.columns();

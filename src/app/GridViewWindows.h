@@ -228,8 +228,13 @@ private:
     void relayout();
     void updateSelectionArea(const Light* light, const Cell* cell);
     QRect boxRect(const DeviceRect& box) const;
-    // Per cell, a digest of everything that decides how it is drawn.
-    std::vector<std::uint64_t> cellDigests() const;
+    // Per cell, digests of what decides how it is drawn: its own look, and its place in
+    // the lights (which also shapes its neighbours' edges and the arrows).
+    struct CellDigest {
+        std::uint64_t look = 0;
+        std::uint64_t shape = 0;
+    };
+    std::vector<CellDigest> cellDigests() const;
     RenderOptions renderOptions() const;
     QString lightStatus(const Light& light) const;
 
@@ -257,7 +262,7 @@ private:
     std::int64_t m_lastFillRedraw = 0;  // milliseconds
 
     QScrollArea* m_scrollArea = nullptr;
-    std::vector<std::uint64_t> m_digests;
+    std::vector<CellDigest> m_digests;
     int m_digestRows = -1;
     int m_digestColumns = -1;
     QRegion m_lastChangedRegion;
