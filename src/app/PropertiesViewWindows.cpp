@@ -14,6 +14,7 @@
 
 #include "app/DialogsWindows.h"
 #include "app/GridViewWindows.h"
+#include "app/Settings.h"
 #include "grid/Grid.h"
 #include "output/PainterSurfaceWindows.h"
 
@@ -284,6 +285,24 @@ QPixmap PVWSymmetry::picture(int symmetryType, int size) {
     return pixmap;
 }
 
+// ---- Save As Defaults ----
+
+bool saveAsDefaultsWindows(GridViewWindows& gridView, Settings& settings,
+                           FileReplaceResult (Settings::*group)()) {
+    const FileReplaceResult result = (settings.*group)();
+    // The grid's overrides of the group are now its defaults: nothing looks different,
+    // but the property windows show the boxes cleared.
+    gridView.viewChanged();
+    emit gridView.gridModified();
+    if (result == FileReplaceResult::Done)
+        return true;
+    gridView.showMessage(QObject::tr("Save As Defaults"),
+                         QObject::tr("The defaults could not be written to %1.")
+                             .arg(QString::fromLocal8Bit(settings.iniPath())),
+                         MessageButtons::Ok, MessageIcon::Exclamation);
+    return false;
+}
+
 // ---- PropertiesViewWindows ----
 
 PropertiesViewWindows::PropertiesViewWindows(GridViewWindows& gridView, const QString& title,
@@ -334,6 +353,13 @@ void PropertiesViewWindows::applyChange(const std::function<void()>& change,
     m_typing = typing;
     change();
     m_applying = false;
+    reload();
+}
+
+void PropertiesViewWindows::endTyping() {
+    if (!m_typing)
+        return;
+    m_typing = nullptr;
     reload();
 }
 

@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "grid/Colour.h"
+#include "grid/FileReplace.h"
 #include "grid/Font.h"
 #include "output/ScreenScale.h"
 
@@ -30,6 +31,13 @@ namespace tessaran {
 
 class DialogsWindows;
 class GridViewWindows;
+class Settings;
+
+// "Save As Defaults" for one group of settings (a member function of Settings such as
+// Settings::saveView): writes the group, repaints the grid and tells the user when the
+// settings file could not be written. Answers whether it was written.
+bool saveAsDefaultsWindows(GridViewWindows& gridView, Settings& settings,
+                           FileReplaceResult (Settings::*group)());
 
 // A setting's label that is also its override box. Emits toggledByUser only for a click
 // (or the keyboard); setChecked from code emits nothing of its own.
@@ -181,8 +189,12 @@ protected:
     // character.
     void applyChange(const std::function<void()>& change, const QObject* typing = nullptr);
     void setTakesCheckpoints(bool takes) { m_takesCheckpoints = takes; }
-    // Ends a typing run (the edit was left): the next keystroke takes a checkpoint again.
-    void endTyping() { m_typing = nullptr; }
+    // Ends a typing run (the edit was left): the next keystroke takes a checkpoint again,
+    // and the edit shows the value as the model keeps it.
+    void endTyping();
+    // Whether edit is being typed into: load() leaves its text alone then, so that what
+    // the model tidies away (trailing "." of a light text) does not vanish under the caret.
+    bool isTyping(const QObject* edit) const { return edit && edit == m_typing; }
 
     // The screen divisors of the grid window at its zoom (for font samples).
     ScreenScale screenScale() const;
