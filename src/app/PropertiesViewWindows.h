@@ -136,6 +136,9 @@ public:
 signals:
     void chosen(const tessaran::FontSpec& font);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void updateSample();
 
@@ -203,6 +206,8 @@ protected:
     QGridLayout* addForm(QWidget* parent);
     static void addRow(QGridLayout* form, QWidget* label, QWidget* control);
     static void addRow(QGridLayout* form, const QString& label, QWidget* control);
+    // Gives the label columns of several forms one width, so that their controls line up.
+    static void alignForms(std::initializer_list<QGridLayout*> forms);
     // A framed group with its own form and a "Save As Defaults" button at its foot.
     QGroupBox* addGroup(const QString& title, const QString& objectName, QGridLayout** form,
                         QPushButton** saveButton);

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 #include <fstream>
@@ -361,6 +363,51 @@ TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     EXPECT_EQ(editor.view().selectedLight(), nullptr);
     EXPECT_FALSE(window.isEnabled());
     EXPECT_EQ(shown(window, "number"), QString());
+}
+
+// Every window laid out without clipping any label or control; with
+// TESSARAN_SCREENSHOT_DIR set, each is also saved there as a picture to look at.
+TEST_F(PropertyWindows, EveryWindowShowsItsLabelsWhole) {
+    grid().cellAt(0, 0).setBackgroundColour(rgb(255, 255, 160));
+    grid().refresh();
+    editor.view().selectLight(across(0));
+    editor.trigger(command::ViewProperties);
+    editor.trigger(command::GridProperties);
+    editor.trigger(command::LightProperties);
+    editor.trigger(command::CellProperties);
+    editor.view().selectCell(&grid().cellAt(0, 0));
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    const std::pair<QWidget*, const char*> windows[] = {
+        {&dialogs->viewProperties(), "view-properties.png"},
+        {&dialogs->gridProperties(), "grid-properties.png"},
+        {&dialogs->cellProperties(), "cell-properties.png"},
+        {&dialogs->lightProperties(), "light-properties.png"},
+    };
+    for (const auto& [window, file] : windows) {
+        QCoreApplication::processEvents();
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (!child->isVisible() || !qobject_cast<QAbstractButton*>(child) &&
+                                           !qobject_cast<QLabel*>(child) &&
+                                           !qobject_cast<QComboBox*>(child))
+                continue;
+            EXPECT_GE(child->width(), child->minimumSizeHint().width())
+                << file << " " << child->objectName().toStdString();
+            EXPECT_TRUE(
+                window->rect().contains(QRect(child->mapTo(window, QPoint(0, 0)), child->size())))
+                << file << " " << child->objectName().toStdString();
+        }
+        if (!folder.isEmpty())
+            window->grab().save(folder + QLatin1Char('/') + QLatin1String(file));
+    }
+    if (!folder.isEmpty()) {
+        QImage strip(10 * 52, 52, QImage::Format_RGB32);
+        strip.fill(Qt::lightGray);
+        QPainter painter(&strip);
+        for (int type = 0; type < PVWSymmetry::kTypeCount; ++type)
+            painter.drawPixmap(type * 52 + 2, 2, PVWSymmetry::picture(type, 48));
+        painter.end();
+        strip.save(folder + QStringLiteral("/symmetry-pictures.png"));
+    }
 }
 
 }  // namespace
