@@ -7,6 +7,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
@@ -50,6 +52,10 @@ void PVWEnumeration::setValue(int value) {
 
 PVWEdit::PVWEdit(int maxLength, QWidget* parent) : QLineEdit(parent) {
     setMaxLength(maxLength);
+    // The grid keeps its texts in Latin-1: a character it cannot hold is not taken,
+    // rather than stored as a "?" the user never typed.
+    setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*")), this));
     connect(this, &QLineEdit::textEdited, this, &PVWEdit::edited);
     connect(this, &QLineEdit::editingFinished, this, &PVWEdit::finished);
 }

@@ -63,7 +63,8 @@ signals:
     void chosen(int value);
 };
 
-// A one-line edit that holds at most maxLength characters. Emits edited for each change
+// A one-line edit of model text: at most maxLength characters, each one the model's
+// Latin-1 can hold (others are not taken). Emits edited for each change
 // the user types (not for setText), and finished when the user leaves it or presses Enter.
 class PVWEdit : public QLineEdit {
     Q_OBJECT
