@@ -267,12 +267,12 @@ TEST_F(PropertyWindows, ViewChangesTakeNoCheckpointAndSaveTheViewKeys) {
 TEST_F(PropertyWindows, CellWindowFollowsTheSelectionAndEditsTheCell) {
     editor.trigger(command::CellProperties);
     CellPropertiesViewWindows& window = dialogs->cellProperties();
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Cell Properties"));
 
     Cell& first = grid().cellAt(0, 2);
     editor.view().selectCell(&first);
-    EXPECT_TRUE(window.isEnabled());
+    EXPECT_TRUE(control(window, "content")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Cell Properties - row 1, col 3"));
     // Inherited values show with clear boxes: the automatic number, the grid's colour.
     EXPECT_FALSE(ticked(window, "numberBox"));
@@ -325,18 +325,24 @@ TEST_F(PropertyWindows, CellWindowFollowsTheSelectionAndEditsTheCell) {
     tick(window, "blockTypeBox");
     EXPECT_EQ(block.blockType(), -1);
     editor.view().clearSelection();
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(shown(window, "text"), QString());
+    // A message box disables the tool windows and enables them again afterwards; the
+    // controls stay greyed while there is nothing to show.
+    editor.view().showMessage(QStringLiteral("Note"), QStringLiteral("Text"), MessageButtons::Ok,
+                              MessageIcon::Information);
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
 }
 
 TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     editor.trigger(command::LightProperties);
     LightPropertiesViewWindows& window = dialogs->lightProperties();
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
 
     Light* light = across(2);
     editor.view().selectLight(light);
-    EXPECT_TRUE(window.isEnabled());
+    EXPECT_TRUE(control(window, "content")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Light Properties - 7a (5)"));
     // No number of its own: the first cell's number shows, the box is clear.
     EXPECT_FALSE(ticked(window, "numberBox"));
@@ -368,7 +374,7 @@ TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     // The selected light is deleted: the window empties and is disabled.
     editor.trigger(command::DeleteLight);
     EXPECT_EQ(editor.view().selectedLight(), nullptr);
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(shown(window, "number"), QString());
 }
 
