@@ -378,6 +378,33 @@ TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     EXPECT_EQ(shown(window, "number"), QString());
 }
 
+// The controls tell their window only what the user did: a value loaded into them is
+// silent, so that loading a window never changes the model.
+TEST(PVWControls, ReportUserActionsOnlyAndSpinsStepBothWays) {
+    std::vector<QString> events;
+    PVWCheckBox box(QStringLiteral("Numbering:"));
+    QObject::connect(&box, &PVWCheckBox::toggledByUser,
+                     [&](bool on) { events.push_back(on ? "ticked" : "cleared"); });
+    box.setTicked(true);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
+    PVWEnumeration list({QStringLiteral("Enabled"), QStringLiteral("Disabled")});
+    QObject::connect(&list, &PVWEnumeration::chosen,
+                     [&](int value) { events.push_back(QString::number(value)); });
+    list.setValue(1);
+    list.setValue(7);  // not a value of the list: nothing shown
+    EXPECT_EQ(list.currentIndex(), -1);
+    PVWSpin spin(12);
+    QObject::connect(&spin, &PVWSpin::stepped,
+                     [&](int steps) { events.push_back(QStringLiteral("step %1").arg(steps)); });
+    QObject::connect(&spin, &PVWSpin::edited, [&](const QString& t) { events.push_back(t); });
+    spin.showText(QStringLiteral("25"));
+    QTest::keyClick(&spin, Qt::Key_Up);
+    QTest::keyClick(&spin, Qt::Key_Down);
+    QTest::keyClick(&spin, Qt::Key_End);
+    QTest::keyClick(&spin, Qt::Key_5);
+    EXPECT_EQ(events, (std::vector<QString>{"cleared", "step 1", "step -1", "255"}));
+}
+
 // Every window laid out without clipping any label or control; with
 // TESSARAN_SCREENSHOT_DIR set, each is also saved there as a picture to look at.
 TEST_F(PropertyWindows, EveryWindowShowsItsLabelsWhole) {
