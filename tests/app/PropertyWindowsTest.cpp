@@ -37,13 +37,12 @@ std::string readFile(const QString& path) {
 }
 
 // An editor on a 5x5 grid with every light (no symmetry), its settings in a fresh
-// tessaran.ini of a temporary folder, and the property windows.
+// tessaran.ini of a temporary folder, and its property windows.
 class PropertyWindows : public ::testing::Test {
 protected:
     PropertyWindows()
-        : settings(editor.grid(), editor.view().viewSettings(),
-                   editor.tempPath("tessaran.ini").toStdString(), editor.temp.path().toStdString()),
-          dialogs(new PropertyDialogsWindows(editor.view(), settings)) {
+        : settings(editor.view().settings()),
+          dialogs(editor.view().findChild<PropertyDialogsWindows*>()) {
         grid().setting(GridSetting::Symmetry).setDefault(0);
         grid().newGrid(5, 5, true);
     }
@@ -101,7 +100,7 @@ protected:
     }
 
     EditorFixture editor;
-    Settings settings;
+    Settings& settings;
     PropertyDialogsWindows* dialogs;
 };
 
