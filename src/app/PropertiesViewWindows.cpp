@@ -252,7 +252,7 @@ QStringList symmetryNames() {
 }  // namespace
 
 PVWSymmetry::PVWSymmetry(QWidget* parent) : PVWEnumeration(symmetryNames(), parent) {
-    const int size = std::max(32, 2 * fontMetrics().height());
+    const int size = std::max(36, 5 * fontMetrics().height() / 2);
     setIconSize(QSize(size, size));
     for (int type = 0; type < kTypeCount; ++type)
         setItemIcon(type, QIcon(picture(type, size)));

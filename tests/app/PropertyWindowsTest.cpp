@@ -442,6 +442,11 @@ TEST_F(PropertyWindows, EveryWindowShowsItsLabelsWhole) {
             window->grab().save(folder + QLatin1Char('/') + QLatin1String(file));
     }
     if (!folder.isEmpty()) {
+        auto* symmetry = control<QComboBox>(dialogs->gridProperties(), "symmetry");
+        symmetry->showPopup();
+        QCoreApplication::processEvents();
+        symmetry->view()->window()->grab().save(folder + QStringLiteral("/symmetry-list.png"));
+        symmetry->hidePopup();
         QImage strip(10 * 52, 52, QImage::Format_RGB32);
         strip.fill(Qt::lightGray);
         QPainter painter(&strip);
