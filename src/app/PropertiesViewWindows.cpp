@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
@@ -340,9 +341,34 @@ PropertiesViewWindows::PropertiesViewWindows(GridViewWindows& gridView, const QS
 
 void PropertiesViewWindows::showWindow() {
     reload();
+    if (!m_placed)
+        placeBesideOwner();
     show();
     raise();
     activateWindow();
+}
+
+void PropertiesViewWindows::placeBesideOwner() {
+    m_placed = true;
+    QWidget* owner = parentWidget();
+    if (!owner || !owner->isVisible())
+        return;
+    // Beside the main window's right edge, each further open window a little lower, and
+    // kept on the screen when the main window fills it.
+    int open = 0;
+    for (const PropertiesViewWindows* other : owner->findChildren<PropertiesViewWindows*>())
+        open += other != this && other->isVisible();
+    adjustSize();
+    const QRect frame = owner->frameGeometry();
+    QPoint place(frame.right() + 8, frame.top() + 40 * open);
+    if (const QScreen* screen = owner->screen()) {
+        const QRect available = screen->availableGeometry();
+        place.setX(std::clamp(place.x(), available.left(),
+                              std::max(available.left(), available.right() - width())));
+        place.setY(std::clamp(place.y(), available.top(),
+                              std::max(available.top(), available.bottom() - height())));
+    }
+    move(place);
 }
 
 void PropertiesViewWindows::reload() {

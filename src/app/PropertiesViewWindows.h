@@ -214,7 +214,11 @@ protected:
                         QPushButton** saveButton);
 
 private:
+    // Where a window first appears: beside the main window, not over the grid.
+    void placeBesideOwner();
+
     GridViewWindows& m_gridView;
+    bool m_placed = false;
     bool m_loading = false;
     bool m_applying = false;
     bool m_takesCheckpoints = true;

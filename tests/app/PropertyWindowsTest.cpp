@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QScreen>
 #include <QTest>
 
 #include <fstream>
@@ -375,6 +376,21 @@ TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     EXPECT_EQ(editor.view().selectedLight(), nullptr);
     EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(shown(window, "number"), QString());
+}
+
+TEST_F(PropertyWindows, WindowsOpenBesideTheMainWindowNotOverTheGrid) {
+    editor.frame().setGeometry(0, 0, 300, 300);
+    editor.frame().show();
+    editor.trigger(command::CellProperties);
+    editor.trigger(command::LightProperties);
+    QWidget& cell = dialogs->cellProperties();
+    QWidget& light = dialogs->lightProperties();
+    const QRect screen = editor.frame().screen()->availableGeometry();
+    for (QWidget* window : {&cell, &light}) {
+        EXPECT_GT(window->x(), editor.frame().frameGeometry().right());
+        EXPECT_TRUE(screen.contains(window->frameGeometry().topLeft()));
+    }
+    EXPECT_GT(light.y(), cell.y());  // the second one a little lower
 }
 
 // The controls tell their window only what the user did: a value loaded into them is
