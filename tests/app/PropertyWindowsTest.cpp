@@ -391,6 +391,14 @@ TEST_F(PropertyWindows, WindowsOpenBesideTheMainWindowNotOverTheGrid) {
         EXPECT_TRUE(screen.contains(window->frameGeometry().topLeft()));
     }
     EXPECT_GT(light.y(), cell.y());  // the second one a little lower
+
+    // The whole screen, to look at the windows as a user sees them.
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    if (!folder.isEmpty()) {
+        editor.view().selectLight(across(1));
+        QTest::qWait(300);
+        editor.frame().screen()->grabWindow(0).save(folder + QStringLiteral("/desktop.png"));
+    }
 }
 
 // The controls tell their window only what the user did: a value loaded into them is
