@@ -23,6 +23,8 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     : m_ownDialogs(dialogs ? nullptr : std::make_unique<DialogsWindows>()),
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()) {
     QCoreApplication::setApplicationName(QStringLiteral("Tessaran"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaran.gridsmith"));
     initResourcesWindows();
 
     // The grid window first: it owns the grid and the settings, which open the file named
