@@ -1,0 +1,243 @@
+// The Grid menu's tools through their commands: Unch Model with its presets and "Save As
+// Defaults", the statistics window following edits, and Grid Resize at the selection.
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <fstream>
+#include <sstream>
+
+#include "AppTestSupport.h"
+#include "app/EditorCommands.h"
+#include "app/GridStatisticsViewWindows.h"
+#include "app/GridToolsWindows.h"
+#include "app/Settings.h"
+
+namespace tessaran {
+namespace {
+
+std::string readFile(const QString& path) {
+    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const QString& path, const std::string& text) {
+    std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << text;
+}
+
+template <typename T>
+T* child(QObject& parent, const char* name) {
+    T* found = parent.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+void click(QDialog& dialog, const char* button) {
+    child<QPushButton>(dialog, button)->click();
+}
+
+// An editor on a 12x12 grid without lights, with the grid tools and a settings file of
+// its own.
+class GridTools : public ::testing::Test {
+protected:
+    GridTools()
+        : iniPath(editor.tempPath("tessaran.ini")),
+          settings(editor.grid(), editor.view().viewSettings(),
+                   QFile::encodeName(iniPath).toStdString(), editor.temp.path().toStdString()),
+          tools(editor.view(), settings) {
+        grid().setting(GridSetting::Symmetry).setDefault(0);
+        grid().newGrid(12, 12, false);
+    }
+    Grid& grid() { return editor.grid(); }
+    // Runs a command whose dialog is answered by action.
+    void runDialog(int number, std::function<int(QDialog&)> action) {
+        editor.dialogs.dialogActions.push_back(std::move(action));
+        editor.trigger(number);
+        EXPECT_TRUE(editor.dialogs.dialogActions.empty());
+    }
+    Light* addAcross(int row, int column, int length) {
+        grid().checkpoint();
+        return grid().addLight({column, row, column + length - 1, row, 1, 0});
+    }
+
+    EditorFixture editor;
+    QString iniPath;
+    Settings settings;
+    GridToolsWindows tools;
+};
+
+TEST_F(GridTools, UnchModelPresetReachesTheGridAndItsFileOnlyOnOkOrApply) {
+    // The tools' commands become available once their handlers are registered.
+    editor.frame().updateCommandStates();
+    EXPECT_TRUE(editor.action(command::UnchModel)->isEnabled());
+    EXPECT_TRUE(editor.action(command::Resize)->isEnabled());
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        click(dialog, "presetFullyChecked");
+        EXPECT_TRUE(child<QCheckBox>(dialog, "customized")->isChecked());
+        EXPECT_EQ(child<QLineEdit>(dialog, "max7")->text(), QStringLiteral("0"));
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    EXPECT_EQ(editor.dialogs.dialogTitles.back(), QStringLiteral("Unch Model"));
+    EXPECT_FALSE(grid().unchModel());
+    EXPECT_EQ(grid().undoState(), 0);
+
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        click(dialog, "presetBlocked");
+        // Typing a value is a customisation of its own.
+        QLineEdit* max5 = child<QLineEdit>(dialog, "max5");
+        max5->selectAll();
+        QTest::keyClicks(max5, "9");
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    ASSERT_TRUE(grid().unchModel());
+    EXPECT_EQ(grid().unchLimits(5), (UnchLimits{1, 2, 5}));  // 9 lowered to the length
+    EXPECT_EQ(grid().unchLimits(4), (UnchLimits{1, 2, 2}));
+    EXPECT_TRUE(grid().isChanged());
+
+    const QString saved = editor.tempPath("blocked.tgr");
+    ASSERT_EQ(grid().writeGrid(QFile::encodeName(saved).toStdString()), 0);
+    EXPECT_NE(readFile(saved).find("UnchModel=1 0 1 1 1 1 2 2 2 2 5 3 3"), std::string::npos);
+
+    // Unticking "Customized" and applying gives the grid back to the default model.
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        QCheckBox* customized = child<QCheckBox>(dialog, "customized");
+        EXPECT_TRUE(customized->isChecked());
+        customized->click();
+        EXPECT_EQ(child<QLineEdit>(dialog, "max5")->text(), QStringLiteral("5"));
+        click(dialog, "apply");
+        EXPECT_FALSE(customized->isChecked());
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    EXPECT_FALSE(grid().unchModel());
+}
+
+TEST_F(GridTools, UnchModelSaveAsDefaultsWritesOnlyItsKey) {
+    const std::string before =
+        "; kept\r\n[Dimensions]\r\nCellWidth=400\r\n[Guidelines]\r\nUnchModel=5 0 1\r\n"
+        "Other=x\r\n[View]\r\nZoomFactor=150\r\n";
+    writeFile(iniPath, before);
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        click(dialog, "presetXimeneanBarred");
+        click(dialog, "saveAsDefaults");
+        EXPECT_FALSE(child<QCheckBox>(dialog, "customized")->isChecked());
+        EXPECT_EQ(child<QLineEdit>(dialog, "min13")->text(), QStringLiteral("4"));
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    const std::string after =
+        "; kept\r\n[Dimensions]\r\nCellWidth=400\r\n[Guidelines]\r\n"
+        "UnchModel=1 0 0 0 0 0 0 1 1 1 1 1 2 1 2 2 3 2 3 3 4 3 4 3 4 4 5 4 5 4 5\r\n"
+        "Other=x\r\n[View]\r\nZoomFactor=150\r\n";
+    EXPECT_EQ(readFile(iniPath), after);
+    EXPECT_FALSE(grid().unchModel());
+    EXPECT_EQ(grid().unchLimits(13), (UnchLimits{1, 4, 5}));
+
+    // A settings file that cannot be written is reported, not passed over.
+    QFile::remove(iniPath);
+    ASSERT_TRUE(QDir().mkpath(iniPath));
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        click(dialog, "saveAsDefaults");
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Save As Defaults"));
+    EXPECT_TRUE(editor.dialogs.lastText().contains(iniPath));
+}
+
+TEST_F(GridTools, StatisticsWindowFollowsEveryChangeOfTheGrid) {
+    editor.trigger(command::Statistics);
+    GridStatisticsViewWindows* window = tools.statisticsWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->fieldText(StatisticsField::Columns), QStringLiteral("12"));
+    EXPECT_EQ(window->fieldText(StatisticsField::TotalLights), QStringLiteral("0"));
+    EXPECT_EQ(window->fieldText(StatisticsField::Checking), QString());
+
+    addAcross(0, 0, 5);
+    EXPECT_EQ(window->fieldText(StatisticsField::AcrossLights), QStringLiteral("1"));
+    EXPECT_EQ(window->fieldText(StatisticsField::UncheckedCells), QStringLiteral("5"));
+    EXPECT_EQ(window->fieldText(StatisticsField::Checking), QStringLiteral("0%"));
+    EXPECT_EQ(window->fieldText(StatisticsField::LightDistribution),
+              QStringLiteral("\n\n\n\n") + GridStatisticsViewWindows::barCharacter() +
+                  QStringLiteral(" (1@5)\n"));
+    EXPECT_EQ(window->fieldText(StatisticsField::ConsecutivelyUnchedLights), QString());
+
+    // A new unch model shows at once.
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        click(dialog, "presetFullyChecked");
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_FALSE(window->fieldText(StatisticsField::ConsecutivelyUnchedLights).isEmpty());
+    // And undo takes it back.
+    editor.trigger(command::Undo);
+    EXPECT_EQ(window->fieldText(StatisticsField::ConsecutivelyUnchedLights), QString());
+
+    editor.trigger(command::Rotate);
+    EXPECT_EQ(window->fieldText(StatisticsField::DownLights), QStringLiteral("1"));
+
+    // Closed, it stays closed and is shown again, up to date, by the command.
+    window->findChild<QPushButton*>(QStringLiteral("close"))->click();
+    EXPECT_FALSE(window->isVisible());
+    grid().newGrid(7, 9, false);
+    editor.trigger(command::Statistics);
+    EXPECT_EQ(tools.statisticsWindow(), window);
+    EXPECT_EQ(window->fieldText(StatisticsField::Rows), QStringLiteral("9"));
+}
+
+TEST_F(GridTools, ResizeWorksAtTheSelectedCellAndExplainsARefusal) {
+    addAcross(2, 0, 12);
+    editor.view().selectCell(&grid().cellAt(2, 3));
+    runDialog(command::Resize, [](QDialog& dialog) {
+        EXPECT_EQ(child<QSpinBox>(dialog, "columns")->value(), 0);
+        EXPECT_TRUE(child<QRadioButton>(dialog, "addLeft")->isChecked());
+        child<QSpinBox>(dialog, "columns")->setValue(2);
+        child<QRadioButton>(dialog, "addRight")->setChecked(true);
+        child<QSpinBox>(dialog, "rows")->setValue(1);
+        child<QRadioButton>(dialog, "deleteRows")->setChecked(true);
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_EQ(editor.dialogs.dialogTitles.back(), QStringLiteral("Grid Resize"));
+    EXPECT_EQ(grid().columns(), 14);
+    EXPECT_EQ(grid().rows(), 11);
+    EXPECT_EQ(grid().lightStatistics().lights, 0);  // its row was deleted
+    EXPECT_EQ(grid().undoState(), 4);
+    EXPECT_EQ(editor.view().selectedCell(), nullptr);
+
+    // Without a selection the resize works at column 0 and row 0.
+    addAcross(0, 0, 14);
+    runDialog(command::Resize, [](QDialog& dialog) {
+        child<QSpinBox>(dialog, "rows")->setValue(2);
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_EQ(grid().rows(), 13);
+    EXPECT_NE(grid().lightOf(grid().cellAt(2, 0), Direction::Across), nullptr);
+
+    // Too many deleted: nothing changes, no checkpoint, and the user is told.
+    grid().writeGrid(QFile::encodeName(editor.tempPath("saved.tgr")).toStdString());
+    runDialog(command::Resize, [](QDialog& dialog) {
+        child<QSpinBox>(dialog, "columns")->setValue(40);
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_EQ(grid().columns(), 14);
+    EXPECT_EQ(grid().undoState(), 0);
+    EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Grid Resize"));
+}
+
+}  // namespace
+}  // namespace tessaran
