@@ -1,6 +1,5 @@
 #include "builder/LexiforgeCommand.h"
 
-#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <optional>
@@ -10,6 +9,7 @@
 #include "batch/CommandLine.h"
 #include "batch/TextEncoding.h"
 #include "builder/AlphabetMapping.h"
+#include "builder/BuilderFields.h"
 #include "builder/DictionaryBuilder.h"
 #include "builder/DictionaryMaintainer.h"
 
@@ -130,9 +130,9 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
         *target = *value;
     }
     // The same limits as the builder window's fields.
-    options.commonality = std::clamp(options.commonality, -20, 20);
+    options.commonality = effectiveCommonality(options.commonality);
     for (int* length : {&options.minLength, &options.maxLength})
-        *length = *length >= 32 ? 31 : std::max(*length, 1);
+        *length = effectiveLength(*length);
     const std::optional<std::string> description = latin1FromUtf8(command.value("description"));
     if (!description) {
         err << "lexiforge: the description must be UTF-8 text in the Latin-1 range\n";
@@ -147,7 +147,7 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
 
     std::string output = command.value("output");
     if (output.empty())
-        output = std::filesystem::path(input).replace_extension(".lxd").string();
+        output = dictionaryNameFor(input);
     const std::string map = command.value("map", (programDirectory() / "default.lxm").string());
 
     AlphabetMapping mapping;
