@@ -151,4 +151,15 @@ void GridDimensionsForm::apply(DisplayDimensions& dimensions) const {
     }
 }
 
+bool GridDimensionsForm::changes(const DisplayDimensions& dimensions) const {
+    DisplayDimensions applied = dimensions;
+    apply(applied);
+    for (int i = 0; i < kDisplayDimensionCount; ++i) {
+        if (applied[i].isOverridden() != dimensions[i].isOverridden() ||
+            applied[i].value() != dimensions[i].value())
+            return true;
+    }
+    return false;
+}
+
 }  // namespace tessaran

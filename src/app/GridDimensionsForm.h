@@ -59,6 +59,8 @@ public:
     // Apply: ticked boxes override their dimension with the shown value (lengths read in
     // the form's unit, "Units:" with the form's unit), unticked ones stop overriding.
     void apply(DisplayDimensions& dimensions) const;
+    // Whether apply would change what dimensions override or their effective values.
+    bool changes(const DisplayDimensions& dimensions) const;
 
 private:
     struct Length {

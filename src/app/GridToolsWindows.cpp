@@ -1,8 +1,7 @@
 #include "app/GridToolsWindows.h"
 
-#include <QFile>
-
 #include "app/EditorCommands.h"
+#include "app/GridDimensionsViewWindows.h"
 #include "app/GridResizeDialogWindows.h"
 #include "app/GridStatisticsViewWindows.h"
 #include "app/GridViewWindows.h"
@@ -11,19 +10,9 @@
 
 namespace tessaran {
 
-bool checkDefaultsSaved(GridViewWindows& gridView, FileReplaceResult result,
-                        const std::string& iniPath) {
-    if (result == FileReplaceResult::Done)
-        return true;
-    gridView.showMessage(QObject::tr("Save As Defaults"),
-                         QObject::tr("The defaults couldn't be saved in %1.")
-                             .arg(QFile::decodeName(QByteArray::fromStdString(iniPath))),
-                         MessageButtons::Ok, MessageIcon::Exclamation);
-    return false;
-}
-
 GridToolsWindows::GridToolsWindows(GridViewWindows& gridView, Settings& settings, QObject* parent)
     : QObject(parent), m_gridView(gridView), m_settings(settings) {
+    m_gridView.setCommandHandler(command::Dimensions, [this] { dimensions(); });
     m_gridView.setCommandHandler(command::UnchModel, [this] { unchModel(); });
     m_gridView.setCommandHandler(command::Statistics, [this] { statistics(); });
     m_gridView.setCommandHandler(command::Resize, [this] { resize(); });
@@ -40,6 +29,12 @@ void GridToolsWindows::setHelpHandler(std::function<void(int)> handler) {
     m_help = std::move(handler);
     if (m_statistics)
         m_statistics->setHelpHandler(m_help);
+}
+
+void GridToolsWindows::dimensions() {
+    GridDimensionsViewWindows dialog(m_gridView, m_settings, m_gridView.window());
+    dialog.setHelpHandler(m_help);
+    m_gridView.runModal(dialog);
 }
 
 void GridToolsWindows::unchModel() {

@@ -1,5 +1,5 @@
 #pragma once
-// The Grid menu's tools: Unch Model, Statistics and Resize. Registers their
+// The Grid menu's tools: Dimensions, Unch Model, Statistics and Resize. Registers their
 // commands with the grid window and runs them; owns the statistics window, which stays
 // open beside the grid once shown.
 
@@ -7,20 +7,13 @@
 #include <QPointer>
 
 #include <functional>
-#include <string>
 
 #include "app/GridStatisticsViewWindows.h"
-#include "grid/FileReplace.h"
 
 namespace tessaran {
 
 class GridViewWindows;
 class Settings;
-
-// Tells the user (through the grid window) when a "Save As Defaults" could not write the
-// settings file at iniPath; answers whether it was written.
-bool checkDefaultsSaved(GridViewWindows& gridView, FileReplaceResult result,
-                        const std::string& iniPath);
 
 class GridToolsWindows : public QObject {
     Q_OBJECT
@@ -31,6 +24,7 @@ public:
     ~GridToolsWindows() override;
 
     // The commands, as the menu runs them.
+    void dimensions();
     void unchModel();
     void statistics();
     void resize();

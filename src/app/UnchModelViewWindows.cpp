@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "app/EditorCommands.h"
-#include "app/GridToolsWindows.h"
 #include "app/GridViewWindows.h"
+#include "app/PropertiesViewWindows.h"
 #include "app/Settings.h"
 
 namespace tessaran {
@@ -183,11 +183,11 @@ void UnchModelViewWindows::apply() {
 
 bool UnchModelViewWindows::saveAsDefaults() {
     apply();
-    const FileReplaceResult result = m_settings.saveGuidelines();
+    const bool saved = saveAsDefaultsWindows(m_gridView, m_settings, &Settings::saveGuidelines);
     // The grid's own model is now the default: the fields stay, "Customized" clears.
     m_form.setCustomized(false, m_gridView.grid());
     showForm();
-    return checkDefaultsSaved(m_gridView, result, m_settings.iniPath());
+    return saved;
 }
 
 }  // namespace tessaran

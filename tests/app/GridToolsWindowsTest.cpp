@@ -16,8 +16,10 @@
 
 #include "AppTestSupport.h"
 #include "app/EditorCommands.h"
+#include "app/GridDimensionsViewWindows.h"
 #include "app/GridStatisticsViewWindows.h"
 #include "app/GridToolsWindows.h"
+#include "app/PropertiesViewWindows.h"
 #include "app/Settings.h"
 
 namespace tessaran {
@@ -154,6 +156,115 @@ TEST_F(GridTools, UnchModelSaveAsDefaultsWritesOnlyItsKey) {
     });
     EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Save As Defaults"));
     EXPECT_TRUE(editor.dialogs.lastText().contains(iniPath));
+}
+
+QString shown(QDialog& dialog, const char* length) {
+    return child<PVWSpin>(dialog, length)->text();
+}
+
+bool ticked(QDialog& dialog, const char* box) {
+    return child<PVWCheckBox>(dialog, box)->isChecked();
+}
+
+TEST_F(GridTools, DimensionsShowEveryUnitMirrorLockedLengthsAndReachTheGridFile) {
+    runDialog(command::Dimensions, [](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "cellWidth"), QStringLiteral("25"));
+        EXPECT_FALSE(ticked(dialog, "cellWidthBox"));
+        auto* units = child<PVWEnumeration>(dialog, "unitType");
+        for (const char* text : {"3.472", "0.3472", "8.819", "0.8819"}) {
+            QTest::keyClick(units, Qt::Key_Down);
+            EXPECT_EQ(shown(dialog, "cellWidth"), QString::fromLatin1(text));
+            EXPECT_EQ(shown(dialog, "cellHeight"), QString::fromLatin1(text));
+        }
+        EXPECT_EQ(units->currentText(), QStringLiteral("Centimetres"));
+        EXPECT_TRUE(ticked(dialog, "unitTypeBox"));
+        EXPECT_FALSE(ticked(dialog, "cellWidthBox"));
+
+        // Locked: typing a cell width types the height too; offsets stay apart.
+        auto* width = child<PVWSpin>(dialog, "cellWidth");
+        width->selectAll();
+        QTest::keyClicks(width, "1");
+        EXPECT_EQ(shown(dialog, "cellHeight"), QStringLiteral("1"));
+        EXPECT_TRUE(ticked(dialog, "cellHeightBox"));
+        auto* offset = child<PVWSpin>(dialog, "textOffsetX");
+        QTest::keyClick(offset, Qt::Key_Up);
+        QTest::keyClick(offset, Qt::Key_Up);
+        EXPECT_TRUE(ticked(dialog, "textOffsetXBox"));
+        EXPECT_FALSE(ticked(dialog, "textOffsetYBox"));
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_EQ(editor.dialogs.dialogTitles.back(), QStringLiteral("Grid Dimensions"));
+    const ViewSettings& view = editor.view().viewSettings();
+    EXPECT_EQ(view.value(DisplayDimension::CellWidth), 567);
+    EXPECT_EQ(view.value(DisplayDimension::CellHeight), 567);
+    EXPECT_EQ(view.value(DisplayDimension::TextOffsetX), 290);
+    EXPECT_FALSE(view.dimension(DisplayDimension::TextOffsetY).isOverridden());
+    EXPECT_EQ(view.unitType(), UnitType::Centimetres);
+    EXPECT_EQ(grid().undoState(), 2);
+    EXPECT_EQ(editor.view().metrics().cellWidth, 567 / 15);
+
+    const QString saved = editor.tempPath("dimensions.tgr");
+    ASSERT_EQ(grid().writeGrid(QFile::encodeName(saved).toStdString()), 0);
+    const std::string file = readFile(saved);
+    for (const char* line :
+         {"CellWidth=567\r\n", "CellHeight=567\r\n", "TextOffsetX=290\r\n", "UnitType=4\r\n"})
+        EXPECT_NE(file.find(line), std::string::npos) << line;
+    EXPECT_EQ(file.find("TextOffsetY"), std::string::npos);
+
+    // Unticking a locked width gives both back to their defaults; Independent lets the
+    // height keep its own value. Undo then takes the whole change back.
+    runDialog(command::Dimensions, [](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "cellWidth"), QStringLiteral("1"));
+        child<PVWCheckBox>(dialog, "cellHeightBox")->click();
+        EXPECT_FALSE(ticked(dialog, "cellWidthBox"));
+        EXPECT_EQ(shown(dialog, "cellWidth"), QStringLiteral("0.8819"));
+        QTest::keyClick(child<PVWEnumeration>(dialog, "wHIndependent"), Qt::Key_Down);
+        auto* width = child<PVWSpin>(dialog, "cellWidth");
+        width->selectAll();
+        QTest::keyClicks(width, "2");
+        EXPECT_EQ(shown(dialog, "cellHeight"), QStringLiteral("0.8819"));
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_EQ(view.value(DisplayDimension::CellWidth), 1134);
+    EXPECT_EQ(view.value(DisplayDimension::CellHeight), 500);
+    editor.trigger(command::Undo);
+    EXPECT_EQ(view.value(DisplayDimension::CellWidth), 567);
+    EXPECT_EQ(view.value(DisplayDimension::CellHeight), 567);
+
+    // OK without a change is no edit.
+    ASSERT_EQ(grid().writeGrid(QFile::encodeName(saved).toStdString()), 0);
+    runDialog(command::Dimensions, [](QDialog& dialog) {
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    EXPECT_EQ(grid().undoState(), 0);
+}
+
+TEST_F(GridTools, DimensionsSaveAsDefaultsWritesTheDimensionsGroupAndClearsTheBoxes) {
+    writeFile(iniPath, "[Guidelines]\r\nUnchModel=1\r\n[Dimensions]\r\nCellWidth=400\r\n");
+    runDialog(command::Dimensions, [](QDialog& dialog) {
+        auto* rule = child<PVWSpin>(dialog, "ruleWidth");
+        QTest::keyClick(rule, Qt::Key_Up);
+        QTest::keyClick(rule, Qt::Key_Up);
+        EXPECT_EQ(shown(dialog, "ruleHeight"), QStringLiteral("1.5"));
+        click(dialog, "saveAsDefaults");
+        EXPECT_FALSE(ticked(dialog, "ruleWidthBox"));
+        EXPECT_EQ(shown(dialog, "ruleWidth"), QStringLiteral("1.5"));
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    EXPECT_EQ(readFile(iniPath),
+              "[Guidelines]\r\nUnchModel=1\r\n[Dimensions]\r\nCellWidth=500\r\n"
+              "CellHeight=500\r\nBarWidth=50\r\nBarHeight=50\r\nRuleWidth=30\r\n"
+              "RuleHeight=30\r\nBorderWidth=30\r\nBorderHeight=30\r\nNumberOffsetX=20\r\n"
+              "NumberOffsetY=20\r\nTextOffsetX=280\r\nTextOffsetY=320\r\nGridOffsetX=0\r\n"
+              "GridOffsetY=0\r\nUnitType=0\r\nWHIndependent=0\r\nBarStyleLopsided=0\r\n"
+              "GridAlignment=0\r\n");
+    const GridDimension& rule = editor.view().viewSettings().dimension(DisplayDimension::RuleWidth);
+    EXPECT_FALSE(rule.isOverridden());
+    EXPECT_EQ(rule.defaultValue(), 30);
 }
 
 TEST_F(GridTools, StatisticsWindowFollowsEveryChangeOfTheGrid) {
