@@ -40,9 +40,9 @@ QPlainTextEdit* makeTextField(QWidget* parent, int lines) {
     text->setReadOnly(true);
     text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    // The plain text layout keeps the document margin above the first line only.
+    const int frame = 2 * text->frameWidth() + static_cast<int>(text->document()->documentMargin());
     const int lineHeight = text->fontMetrics().lineSpacing();
-    const int frame =
-        2 * text->frameWidth() + 2 * static_cast<int>(text->document()->documentMargin());
     text->setFixedHeight(lines * lineHeight + frame);
     return text;
 }

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -348,6 +351,53 @@ TEST_F(GridTools, ResizeWorksAtTheSelectedCellAndExplainsARefusal) {
     EXPECT_EQ(grid().columns(), 14);
     EXPECT_EQ(grid().undoState(), 0);
     EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Grid Resize"));
+}
+
+// Each window is laid out whole: no label, button or list narrower than it needs, none
+// outside the window. With TESSARAN_SCREENSHOT_DIR set, each is saved there as a picture.
+void checkLayout(QWidget& window, const char* file) {
+    window.show();
+    QCoreApplication::processEvents();
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisible() ||
+            (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control) &&
+             !qobject_cast<QComboBox*>(control)))
+            continue;
+        EXPECT_GE(control->width(), control->minimumSizeHint().width())
+            << file << " " << control->objectName().toStdString();
+        EXPECT_TRUE(
+            window.rect().contains(QRect(control->mapTo(&window, QPoint(0, 0)), control->size())))
+            << file << " " << control->objectName().toStdString();
+    }
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + QLatin1Char('/') + QLatin1String(file));
+}
+
+TEST_F(GridTools, EveryToolWindowShowsItsLabelsWhole) {
+    ASSERT_TRUE(editor.view().openFile(exampleGrid("blocked15.tgr")));
+    runDialog(command::UnchModel, [](QDialog& dialog) {
+        click(dialog, "presetXimeneanBarred");
+        checkLayout(dialog, "unch-model.png");
+        click(dialog, "ok");
+        return dialog.result();
+    });
+    runDialog(command::Dimensions, [](QDialog& dialog) {
+        QTest::keyClick(child<PVWEnumeration>(dialog, "unitType"), Qt::Key_Down);
+        checkLayout(dialog, "grid-dimensions.png");
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    runDialog(command::Resize, [](QDialog& dialog) {
+        child<QSpinBox>(dialog, "columns")->setValue(2);
+        checkLayout(dialog, "grid-resize.png");
+        click(dialog, "cancel");
+        return dialog.result();
+    });
+    editor.trigger(command::Statistics);
+    ASSERT_NE(tools.statisticsWindow(), nullptr);
+    EXPECT_FALSE(tools.statisticsWindow()->fieldText(StatisticsField::OverunchedLights).isEmpty());
+    checkLayout(*tools.statisticsWindow(), "grid-statistics.png");
 }
 
 }  // namespace
