@@ -177,7 +177,10 @@ void UnchModelViewWindows::showForm() {
 }
 
 void UnchModelViewWindows::apply() {
-    m_form.apply(m_gridView.grid());
+    // The lights are as they were, so the grid window would repaint no cell of its own
+    // accord; but the arrows that show each light's unching may all have changed.
+    if (m_form.apply(m_gridView.grid()))
+        m_gridView.viewChanged();
     showForm();
 }
 
