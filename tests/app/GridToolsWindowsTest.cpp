@@ -50,15 +50,10 @@ void click(QDialog& dialog, const char* button) {
     child<QPushButton>(dialog, button)->click();
 }
 
-// An editor on a 12x12 grid without lights, with the grid tools and a settings file of
-// its own.
+// An editor on a 12x12 grid without lights, with a settings file of its own.
 class GridTools : public ::testing::Test {
 protected:
-    GridTools()
-        : iniPath(editor.tempPath("tessaran.ini")),
-          settings(editor.grid(), editor.view().viewSettings(),
-                   QFile::encodeName(iniPath).toStdString(), editor.temp.path().toStdString()),
-          tools(editor.view(), settings) {
+    GridTools() : iniPath(editor.tempPath("tessaran.ini")), tools(editor.app.gridTools()) {
         grid().setting(GridSetting::Symmetry).setDefault(0);
         grid().newGrid(12, 12, false);
     }
@@ -76,8 +71,7 @@ protected:
 
     EditorFixture editor;
     QString iniPath;
-    Settings settings;
-    GridToolsWindows tools;
+    GridToolsWindows& tools;
 };
 
 TEST_F(GridTools, UnchModelPresetReachesTheGridAndItsFileOnlyOnOkOrApply) {
