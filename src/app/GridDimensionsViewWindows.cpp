@@ -23,7 +23,13 @@ QString label(int index) {
 QString controlName(int index) {
     QString key =
         QString::fromLatin1(displayDimensionInfo(static_cast<DisplayDimension>(index)).key);
-    key[0] = key[0].toLower();
+    // Settings keys in lower camel case: "CellWidth" is "cellWidth", "WHIndependent"
+    // "whIndependent".
+    for (qsizetype i = 0; i < key.size() && key[i].isUpper(); ++i) {
+        if (i > 0 && (i + 1 >= key.size() || !key[i + 1].isUpper()))
+            break;
+        key[i] = key[i].toLower();
+    }
     return key;
 }
 

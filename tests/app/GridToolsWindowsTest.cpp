@@ -216,7 +216,7 @@ TEST_F(GridTools, DimensionsShowEveryUnitMirrorLockedLengthsAndReachTheGridFile)
         child<PVWCheckBox>(dialog, "cellHeightBox")->click();
         EXPECT_FALSE(ticked(dialog, "cellWidthBox"));
         EXPECT_EQ(shown(dialog, "cellWidth"), QStringLiteral("0.8819"));
-        QTest::keyClick(child<PVWEnumeration>(dialog, "wHIndependent"), Qt::Key_Down);
+        QTest::keyClick(child<PVWEnumeration>(dialog, "whIndependent"), Qt::Key_Down);
         auto* width = child<PVWSpin>(dialog, "cellWidth");
         width->selectAll();
         QTest::keyClicks(width, "2");
