@@ -51,7 +51,15 @@ CellPropertiesViewWindows::CellPropertiesViewWindows(GridViewWindows& gridView, 
     m_textFont = new PVWFontButton(dialogs, this);
     m_textFont->setObjectName(QStringLiteral("textFont"));
 
-    auto* layout = new QVBoxLayout(this);
+    // The controls sit on a page of their own that is greyed without a selection: the
+    // window itself is enabled and disabled by the grid window around modal work.
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("content"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_content);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    auto* layout = new QVBoxLayout(m_content);
     auto* form = new QGridLayout;
     form->setColumnStretch(1, 1);
     addRow(form, m_blockTypeBox, m_blockType);
@@ -63,7 +71,6 @@ CellPropertiesViewWindows::CellPropertiesViewWindows(GridViewWindows& gridView, 
     addRow(form, m_backgroundBox, m_background);
     addRow(form, m_textFontBox, m_textFont);
     layout->addLayout(form);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_number->setMinimumWidth(m_number->fontMetrics().averageCharWidth() * 24);
 
     // Block type: only a cell in no light has one of its own.
@@ -177,12 +184,12 @@ void CellPropertiesViewWindows::load() {
     if (!cell) {
         setWindowTitle(tr("Cell Properties"));
         clearControls();
-        setEnabled(false);
+        m_content->setEnabled(false);
         return;
     }
     setWindowTitle(
         tr("Cell Properties - row %1, col %2").arg(cell->row() + 1).arg(cell->column() + 1));
-    setEnabled(true);
+    m_content->setEnabled(true);
     const Grid& grid = cell->grid();
     const ViewSettings& view = gridView().viewSettings();
 

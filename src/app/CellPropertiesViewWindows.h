@@ -26,6 +26,8 @@ private:
     void changeCell(const std::function<void(Cell&)>& change, const QObject* typing = nullptr);
     void clearControls();
 
+    QWidget* m_content;
+
     PVWCheckBox* m_blockTypeBox;
     PVWEnumeration* m_blockType;
     PVWCheckBox* m_numberBox;

@@ -51,9 +51,11 @@ GridPropertiesViewWindows::GridPropertiesViewWindows(GridViewWindows& gridView, 
     addSetting(form, GridSetting::NumberPosition, tr("Number Posn:"),
                QStringLiteral("numberPosition"),
                new PVWEnumeration({tr("First Cell"), tr("Top Left Cell")}));
+    QGridLayout* numberingForm = form;
 
     QPushButton* saveEditing = nullptr;
     layout->addWidget(addGroup(tr("Editing"), QStringLiteral("editingGroup"), &form, &saveEditing));
+    QGridLayout* editingForm = form;
     addSetting(form, GridSetting::DirectionMode, tr("Direction Mode:"),
                QStringLiteral("directionMode"),
                new PVWEnumeration({tr("Normalized"), tr("Unnormalized")}));
@@ -88,6 +90,7 @@ GridPropertiesViewWindows::GridPropertiesViewWindows(GridViewWindows& gridView, 
     addRow(form, m_textFontBox, m_textFont);
     addSetting(form, GridSetting::BlockType, tr("Block type:"), QStringLiteral("blockType"),
                new PVWEnumeration({tr("Foreground"), tr("Hole")}));
+    alignForms({numberingForm, editingForm, form});
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     const auto change = [this](const std::function<void()>& c) { changeGrid(c); };

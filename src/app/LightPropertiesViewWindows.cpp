@@ -45,7 +45,15 @@ LightPropertiesViewWindows::LightPropertiesViewWindows(GridViewWindows& gridView
     m_text = new PVWEdit(kMaxEdit, this);
     m_text->setObjectName(QStringLiteral("text"));
 
-    auto* layout = new QVBoxLayout(this);
+    // The controls sit on a page of their own that is greyed without a selection: the
+    // window itself is enabled and disabled by the grid window around modal work.
+    m_content = new QWidget(this);
+    m_content->setObjectName(QStringLiteral("content"));
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_content);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    auto* layout = new QVBoxLayout(m_content);
     auto* form = new QGridLayout;
     form->setColumnStretch(1, 1);
     addRow(form, m_numberBox, m_number);
@@ -53,7 +61,6 @@ LightPropertiesViewWindows::LightPropertiesViewWindows(GridViewWindows& gridView
     addRow(form, m_backgroundBox, m_background);
     addRow(form, tr("Text:"), m_text);
     layout->addLayout(form);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
     m_text->setMinimumWidth(m_text->fontMetrics().averageCharWidth() * 28);
 
     connect(m_numberBox, &PVWCheckBox::toggledByUser, this, [this](bool ticked) {
@@ -127,11 +134,11 @@ void LightPropertiesViewWindows::load() {
     if (!light) {
         setWindowTitle(tr("Light Properties"));
         clearControls();
-        setEnabled(false);
+        m_content->setEnabled(false);
         return;
     }
     setWindowTitle(tr("Light Properties - ") + QString::fromLatin1(lightDescription(*light)));
-    setEnabled(true);
+    m_content->setEnabled(true);
     const ViewSettings& view = gridView().viewSettings();
 
     // Without a number of its own the light shows the one its first cell carries.

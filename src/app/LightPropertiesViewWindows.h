@@ -29,6 +29,8 @@ private:
     void changeLight(const std::function<void(Light&)>& change, const QObject* typing = nullptr);
     void clearControls();
 
+    QWidget* m_content;
+
     PVWCheckBox* m_numberBox;
     PVWEdit* m_number;
     PVWCheckBox* m_textFontBox;

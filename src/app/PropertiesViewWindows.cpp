@@ -1,11 +1,14 @@
 #include "app/PropertiesViewWindows.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
@@ -36,6 +39,8 @@ void PVWCheckBox::setTicked(bool ticked) {
 PVWEnumeration::PVWEnumeration(const QStringList& texts, QWidget* parent) : QComboBox(parent) {
     addItems(texts);
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Lists fill their column, so that a form's controls share one right edge.
+    setSizePolicy(QSizePolicy::Expanding, sizePolicy().verticalPolicy());
     connect(this, &QComboBox::activated, this, &PVWEnumeration::chosen);
 }
 
@@ -47,6 +52,10 @@ void PVWEnumeration::setValue(int value) {
 
 PVWEdit::PVWEdit(int maxLength, QWidget* parent) : QLineEdit(parent) {
     setMaxLength(maxLength);
+    // The grid keeps its texts in Latin-1: a character it cannot hold is not taken,
+    // rather than stored as a "?" the user never typed.
+    setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*")), this));
     connect(this, &QLineEdit::textEdited, this, &PVWEdit::edited);
     connect(this, &QLineEdit::editingFinished, this, &PVWEdit::finished);
 }
@@ -181,6 +190,12 @@ void PVWFontButton::setScale(ScreenScale scale) {
     updateSample();
 }
 
+void PVWFontButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        updateSample();
+}
+
 void PVWFontButton::updateSample() {
     const QFont sample = screenFontWindows(m_font, m_scale, logicalDpiY());
     QWidget::setFont(sample);
@@ -188,7 +203,8 @@ void PVWFontButton::updateSample() {
     p.setColor(QPalette::ButtonText, qtColourWindows(m_font.colour));
     setPalette(p);
     const QString face = QString::fromLatin1(m_font.faceName);
-    setText(face.isEmpty() ? tr("Sample") : face);
+    // A disabled window (nothing selected) shows no font at all.
+    setText(!isEnabled() ? QString() : face.isEmpty() ? tr("Sample") : face);
     setToolTip(tr("%1, %2 pt").arg(face).arg(std::abs(m_font.height) / 20.0, 0, 'g', 3));
     updateGeometry();
 }
@@ -390,6 +406,16 @@ void PropertiesViewWindows::addRow(QGridLayout* form, const QString& label, QWid
         text->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, text).left();
     text->setIndent(std::max(0, indent));
     addRow(form, text, control);
+}
+
+void PropertiesViewWindows::alignForms(std::initializer_list<QGridLayout*> forms) {
+    int width = 0;
+    for (QGridLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* item = form->itemAtPosition(row, 0))
+                width = std::max(width, item->sizeHint().width());
+    for (QGridLayout* form : forms)
+        form->setColumnMinimumWidth(0, width);
 }
 
 QGroupBox* PropertiesViewWindows::addGroup(const QString& title, const QString& objectName,

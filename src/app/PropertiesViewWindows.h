@@ -63,7 +63,8 @@ signals:
     void chosen(int value);
 };
 
-// A one-line edit that holds at most maxLength characters. Emits edited for each change
+// A one-line edit of model text: at most maxLength characters, each one the model's
+// Latin-1 can hold (others are not taken). Emits edited for each change
 // the user types (not for setText), and finished when the user leaves it or presses Enter.
 class PVWEdit : public QLineEdit {
     Q_OBJECT
@@ -136,6 +137,9 @@ public:
 signals:
     void chosen(const tessaran::FontSpec& font);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void updateSample();
 
@@ -203,6 +207,8 @@ protected:
     QGridLayout* addForm(QWidget* parent);
     static void addRow(QGridLayout* form, QWidget* label, QWidget* control);
     static void addRow(QGridLayout* form, const QString& label, QWidget* control);
+    // Gives the label columns of several forms one width, so that their controls line up.
+    static void alignForms(std::initializer_list<QGridLayout*> forms);
     // A framed group with its own form and a "Save As Defaults" button at its foot.
     QGroupBox* addGroup(const QString& title, const QString& objectName, QGridLayout** form,
                         QPushButton** saveButton);

@@ -12,6 +12,7 @@
 #include "app/GridToolsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
+#include "app/PropertyDialogsWindows.h"
 #include "app/ResourcesWindows.h"
 #include "app/TessaranFrameWindows.h"
 #include "grid/GridFile.h"
@@ -42,6 +43,8 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_gridView = gridView.get();
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_gridView->stateChanged();  // the title for the grid just opened
+    // The property windows register their commands; the grid window owns them.
+    new PropertyDialogsWindows(*m_gridView, m_gridView->settings());
 
     const WindowPlacement& p = loaded.placement;
     m_frame->applyPlacement(false, QRect(p.left, p.top, p.width, p.height));

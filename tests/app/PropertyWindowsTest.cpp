@@ -4,10 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QFile>
 #include <QImage>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QTest>
 
 #include <fstream>
@@ -33,13 +37,12 @@ std::string readFile(const QString& path) {
 }
 
 // An editor on a 5x5 grid with every light (no symmetry), its settings in a fresh
-// tessaran.ini of a temporary folder, and the property windows.
+// tessaran.ini of a temporary folder, and its property windows.
 class PropertyWindows : public ::testing::Test {
 protected:
     PropertyWindows()
-        : settings(editor.grid(), editor.view().viewSettings(),
-                   editor.tempPath("tessaran.ini").toStdString(), editor.temp.path().toStdString()),
-          dialogs(new PropertyDialogsWindows(editor.view(), settings)) {
+        : settings(editor.view().settings()),
+          dialogs(editor.view().findChild<PropertyDialogsWindows*>()) {
         grid().setting(GridSetting::Symmetry).setDefault(0);
         grid().newGrid(5, 5, true);
     }
@@ -97,7 +100,7 @@ protected:
     }
 
     EditorFixture editor;
-    Settings settings;
+    Settings& settings;
     PropertyDialogsWindows* dialogs;
 };
 
@@ -263,12 +266,12 @@ TEST_F(PropertyWindows, ViewChangesTakeNoCheckpointAndSaveTheViewKeys) {
 TEST_F(PropertyWindows, CellWindowFollowsTheSelectionAndEditsTheCell) {
     editor.trigger(command::CellProperties);
     CellPropertiesViewWindows& window = dialogs->cellProperties();
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Cell Properties"));
 
     Cell& first = grid().cellAt(0, 2);
     editor.view().selectCell(&first);
-    EXPECT_TRUE(window.isEnabled());
+    EXPECT_TRUE(control(window, "content")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Cell Properties - row 1, col 3"));
     // Inherited values show with clear boxes: the automatic number, the grid's colour.
     EXPECT_FALSE(ticked(window, "numberBox"));
@@ -293,8 +296,13 @@ TEST_F(PropertyWindows, CellWindowFollowsTheSelectionAndEditsTheCell) {
     clear(window, "southEastNumber");
     EXPECT_FALSE(cell.number(CellCorner::SouthEast));
 
-    type(window, "text", QStringLiteral("QU"));
-    EXPECT_EQ(cell.text(), "QU");
+    // Letters are typed key by key; one the grid cannot store in Latin-1 is not taken.
+    control(window, "text")->setFocus();
+    for (const QChar c : QStringLiteral("Q\u20acU\u00c9")) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(control(window, "text"), &press);
+    }
+    EXPECT_EQ(cell.text(), "QU\xc9");
     EXPECT_TRUE(ticked(window, "textBox"));
     tick(window, "textBox");
     EXPECT_FALSE(cell.text());
@@ -316,18 +324,24 @@ TEST_F(PropertyWindows, CellWindowFollowsTheSelectionAndEditsTheCell) {
     tick(window, "blockTypeBox");
     EXPECT_EQ(block.blockType(), -1);
     editor.view().clearSelection();
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(shown(window, "text"), QString());
+    // A message box disables the tool windows and enables them again afterwards; the
+    // controls stay greyed while there is nothing to show.
+    editor.view().showMessage(QStringLiteral("Note"), QStringLiteral("Text"), MessageButtons::Ok,
+                              MessageIcon::Information);
+    EXPECT_TRUE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
 }
 
 TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     editor.trigger(command::LightProperties);
     LightPropertiesViewWindows& window = dialogs->lightProperties();
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
 
     Light* light = across(2);
     editor.view().selectLight(light);
-    EXPECT_TRUE(window.isEnabled());
+    EXPECT_TRUE(control(window, "content")->isEnabled());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Light Properties - 7a (5)"));
     // No number of its own: the first cell's number shows, the box is clear.
     EXPECT_FALSE(ticked(window, "numberBox"));
@@ -359,8 +373,83 @@ TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     // The selected light is deleted: the window empties and is disabled.
     editor.trigger(command::DeleteLight);
     EXPECT_EQ(editor.view().selectedLight(), nullptr);
-    EXPECT_FALSE(window.isEnabled());
+    EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(shown(window, "number"), QString());
+}
+
+// The controls tell their window only what the user did: a value loaded into them is
+// silent, so that loading a window never changes the model.
+TEST(PVWControls, ReportUserActionsOnlyAndSpinsStepBothWays) {
+    std::vector<QString> events;
+    PVWCheckBox box(QStringLiteral("Numbering:"));
+    QObject::connect(&box, &PVWCheckBox::toggledByUser,
+                     [&](bool on) { events.push_back(on ? "ticked" : "cleared"); });
+    box.setTicked(true);
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(8, box.height() / 2));
+    PVWEnumeration list({QStringLiteral("Enabled"), QStringLiteral("Disabled")});
+    QObject::connect(&list, &PVWEnumeration::chosen,
+                     [&](int value) { events.push_back(QString::number(value)); });
+    list.setValue(1);
+    list.setValue(7);  // not a value of the list: nothing shown
+    EXPECT_EQ(list.currentIndex(), -1);
+    PVWSpin spin(12);
+    QObject::connect(&spin, &PVWSpin::stepped,
+                     [&](int steps) { events.push_back(QStringLiteral("step %1").arg(steps)); });
+    QObject::connect(&spin, &PVWSpin::edited, [&](const QString& t) { events.push_back(t); });
+    spin.showText(QStringLiteral("25"));
+    QTest::keyClick(&spin, Qt::Key_Up);
+    QTest::keyClick(&spin, Qt::Key_Down);
+    QTest::keyClick(&spin, Qt::Key_End);
+    QTest::keyClick(&spin, Qt::Key_5);
+    EXPECT_EQ(events, (std::vector<QString>{"cleared", "step 1", "step -1", "255"}));
+}
+
+// Every window laid out without clipping any label or control; with
+// TESSARAN_SCREENSHOT_DIR set, each is also saved there as a picture to look at.
+TEST_F(PropertyWindows, EveryWindowShowsItsLabelsWhole) {
+    grid().cellAt(0, 0).setBackgroundColour(rgb(255, 255, 160));
+    grid().refresh();
+    editor.view().selectLight(across(0));
+    editor.trigger(command::ViewProperties);
+    editor.trigger(command::GridProperties);
+    editor.trigger(command::LightProperties);
+    editor.trigger(command::CellProperties);
+    editor.view().selectCell(&grid().cellAt(0, 0));
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    const std::pair<QWidget*, const char*> windows[] = {
+        {&dialogs->viewProperties(), "view-properties.png"},
+        {&dialogs->gridProperties(), "grid-properties.png"},
+        {&dialogs->cellProperties(), "cell-properties.png"},
+        {&dialogs->lightProperties(), "light-properties.png"},
+    };
+    for (const auto& [window, file] : windows) {
+        // Each selection window is looked at with something to show.
+        if (window == &dialogs->lightProperties())
+            editor.view().selectLight(across(0));
+        QCoreApplication::processEvents();
+        for (QWidget* child : window->findChildren<QWidget*>()) {
+            if (!child->isVisible() || !qobject_cast<QAbstractButton*>(child) &&
+                                           !qobject_cast<QLabel*>(child) &&
+                                           !qobject_cast<QComboBox*>(child))
+                continue;
+            EXPECT_GE(child->width(), child->minimumSizeHint().width())
+                << file << " " << child->objectName().toStdString();
+            EXPECT_TRUE(
+                window->rect().contains(QRect(child->mapTo(window, QPoint(0, 0)), child->size())))
+                << file << " " << child->objectName().toStdString();
+        }
+        if (!folder.isEmpty())
+            window->grab().save(folder + QLatin1Char('/') + QLatin1String(file));
+    }
+    if (!folder.isEmpty()) {
+        QImage strip(10 * 52, 52, QImage::Format_RGB32);
+        strip.fill(Qt::lightGray);
+        QPainter painter(&strip);
+        for (int type = 0; type < PVWSymmetry::kTypeCount; ++type)
+            painter.drawPixmap(type * 52 + 2, 2, PVWSymmetry::picture(type, 48));
+        painter.end();
+        strip.save(folder + QStringLiteral("/symmetry-pictures.png"));
+    }
 }
 
 }  // namespace
