@@ -27,10 +27,6 @@ public:
     UnchModelViewWindows(GridViewWindows& gridView, Settings& settings, QWidget* parent = nullptr);
 
     const UnchModelForm& form() const { return m_form; }
-    QLineEdit* minEdit(int length) const { return m_min.at(length - 1); }
-    QLineEdit* maxEdit(int length) const { return m_max.at(length - 1); }
-    QLineEdit* consecutiveEdit() const { return m_consecutive; }
-    QCheckBox* customizedBox() const { return m_customized; }
 
     // "&Apply": the fields go to the grid.
     void apply();
