@@ -10,9 +10,11 @@
 
 #include "app/DialogsWindows.h"
 #include "app/ExportWindows.h"
+#include "app/GridToolsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
 #include "app/PrintWindows.h"
+#include "app/PropertyDialogsWindows.h"
 #include "app/ResourcesWindows.h"
 #include "app/TessaranFrameWindows.h"
 #include "grid/GridFile.h"
@@ -45,6 +47,8 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_gridView = gridView.get();
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_gridView->stateChanged();  // the title for the grid just opened
+    // The property windows register their commands; the grid window owns them.
+    new PropertyDialogsWindows(*m_gridView, m_gridView->settings());
     m_export = std::make_unique<ExportCommandWindows>(*m_gridView);
     m_print = std::make_unique<PrintCommandWindows>(*m_gridView);
 
@@ -66,6 +70,15 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
         window.show();
         window.raise();
         window.activateWindow();
+    });
+
+    // The Grid menu's Dimensions, Unch Model, Statistics and Resize.
+    m_gridTools = std::make_unique<GridToolsWindows>(*m_gridView, m_gridView->settings());
+    m_gridTools->setHelpHandler([this](int context) {
+        HelpWindows& window = help();
+        window.showContext(context);
+        window.show();
+        window.raise();
     });
 }
 

@@ -12,6 +12,7 @@
 namespace tessaran {
 
 class DialogsWindows;
+class GridToolsWindows;
 class ExportCommandWindows;
 class PrintCommandWindows;
 class GridViewWindows;
@@ -34,6 +35,7 @@ public:
     TessaranFrameWindow& frame() { return *m_frame; }
     DialogsWindows& dialogs() { return *m_dialogs; }
     HelpWindows& help();
+    GridToolsWindows& gridTools() { return *m_gridTools; }
 
     // Shows the frame as its placement says (maximised or not), then says so when the grid
     // named on the command line could not be read.
@@ -45,6 +47,8 @@ private:
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
     std::unique_ptr<HelpWindows> m_help;    // made when first asked for
+    // Declared after the frame, so that it goes first and its windows with it.
+    std::unique_ptr<GridToolsWindows> m_gridTools;
     // Commands carried out by windows of their own; they go before the frame does.
     std::unique_ptr<ExportCommandWindows> m_export;
     std::unique_ptr<PrintCommandWindows> m_print;
