@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/GridToolsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
 #include "app/PropertyDialogsWindows.h"
@@ -65,6 +66,15 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
         window.show();
         window.raise();
         window.activateWindow();
+    });
+
+    // The Grid menu's Dimensions, Unch Model, Statistics and Resize.
+    m_gridTools = std::make_unique<GridToolsWindows>(*m_gridView, m_gridView->settings());
+    m_gridTools->setHelpHandler([this](int context) {
+        HelpWindows& window = help();
+        window.showContext(context);
+        window.show();
+        window.raise();
     });
 }
 
