@@ -112,14 +112,17 @@ struct SelectionPlace {
 
 }  // namespace
 
-GridViewWindows::GridViewWindows(DialogsWindows& dialogs, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_renderer(m_grid, m_viewSettings) {
+GridViewWindows::GridViewWindows(DialogsWindows& dialogs, std::string iniPath, QWidget* parent)
+    : QWidget(parent),
+      m_dialogs(dialogs),
+      m_renderer(m_grid, m_viewSettings),
+      m_settings(std::make_unique<Settings>(m_grid, m_viewSettings, std::move(iniPath))) {
     setObjectName(QStringLiteral("gridView"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_grid.setObserver(this);
     m_grid.setKillList(&m_killList);
-    m_grid.setDefaultDictionary(kDefaultDictionaryName);
+    m_grid.setDefaultDictionary(m_settings->resolveDictionary(kDefaultDictionaryName));
     const QTime now = QTime::currentTime();
     m_random.setSeed(FillRandom::seedFromClock(now.minute(), now.second()));
     updateTitle();
@@ -142,12 +145,12 @@ QScrollArea* GridViewWindows::makeScrollArea(QWidget* parent) {
     return m_scrollArea;
 }
 
-bool GridViewWindows::startWith(const std::optional<std::string>& path) {
-    if (path && m_grid.readGrid(*path) == kGridFileOk)
-        return true;
-    const NewGridDefaults& d = m_newGridDefaults;
-    m_grid.newGrid(d.columns, d.rows, d.allLights);
-    return false;
+SettingsLoadResult GridViewWindows::start(const std::vector<std::string>& arguments,
+                                          ScreenSize screen) {
+    const SettingsLoadResult result = m_settings->load(arguments, screen);
+    viewChanged();
+    updateTitle();
+    return result;
 }
 
 // ---- Selection ----
@@ -289,6 +292,8 @@ RenderOptions GridViewWindows::renderOptions() const {
 
 void GridViewWindows::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // An explicit clip lets the surface skip the cells outside the repainted area.
+    painter.setClipRegion(event->region());
     PainterSurfaceWindows surface(painter, DeviceTechnology::RasterDisplay, logicalDpiX(),
                                   logicalDpiY());
     RenderOptions options = renderOptions();
@@ -528,7 +533,7 @@ std::string GridViewWindows::dictionaryPath() const {
     if (name.empty() || path.is_absolute() || std::filesystem::exists(path, error))
         return name;
     // A relative name is a shipped dictionary's: beside the program or installed.
-    return findDataFile(name, localPath(QCoreApplication::applicationDirPath())).string();
+    return m_settings->resolveDictionary(name);
 }
 
 bool GridViewWindows::ensureDictionary(bool alert) {
@@ -627,14 +632,16 @@ void GridViewWindows::newGrid() {
     if (!canClose())
         return;
     GridAspectRatioDialogWindows dialog(m_grid.columns(), m_grid.rows(),
-                                        m_newGridDefaults.allLights, window());
+                                        m_settings->newGridAllLights, window());
     dialog.setSaveAsDefaults([this](int columns, int rows, bool allLights) {
-        if (m_saveAspectRatioDefaults)
-            m_saveAspectRatioDefaults(columns, rows, allLights);
+        m_settings->newGridColumns = columns;
+        m_settings->newGridRows = rows;
+        m_settings->newGridAllLights = allLights;
+        m_settings->saveAspectRatio();
     });
     if (runModal(dialog) != QDialog::Accepted)
         return;
-    m_newGridDefaults.allLights = dialog.allLights();
+    m_settings->newGridAllLights = dialog.allLights();
     m_grid.newGrid(dialog.columns(), dialog.rows(), dialog.allLights());
 }
 
@@ -798,7 +805,7 @@ void GridViewWindows::gridCommand(int number) {
     switch (number) {
         case command::Restart:
             m_grid.checkpoint();
-            m_grid.restart(m_newGridDefaults.allLights);
+            m_grid.restart(m_settings->newGridAllLights);
             break;
         case command::Reflect:
             m_grid.checkpoint();

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/Settings.h"
 #include "fill/FillRandom.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"
@@ -54,19 +55,13 @@ public:
     virtual void fillFinished(FillKind kind, int result, const Light* light, long seconds) = 0;
 };
 
-// What a new grid starts as (the "Grid Aspect Ratio" values and the settings behind
-// them), and where its "Save As Defaults" goes.
-struct NewGridDefaults {
-    int columns = 12;
-    int rows = 12;
-    bool allLights = false;
-};
-
 class GridViewWindows : public QWidget, public GridView {
     Q_OBJECT
 public:
-    // dialogs shows everything modal and must outlive the window.
-    explicit GridViewWindows(DialogsWindows& dialogs, QWidget* parent = nullptr);
+    // dialogs shows everything modal and must outlive the window. iniPath is the settings
+    // file (tessaran.ini beside the program, or in the user's configuration folder).
+    explicit GridViewWindows(DialogsWindows& dialogs, std::string iniPath = defaultIniPath(),
+                             QWidget* parent = nullptr);
     ~GridViewWindows() override;
 
     // A scroll area holding this window (made once; the caller owns it through Qt).
@@ -80,17 +75,14 @@ public:
     const ViewSettings& viewSettings() const { return m_viewSettings; }
     DialogsWindows& dialogs() { return m_dialogs; }
     FillRandom& random() { return m_random; }
-    NewGridDefaults& newGridDefaults() { return m_newGridDefaults; }
-    // Called with the values as typed when "Save As Defaults" is pressed in the Grid
-    // Aspect Ratio dialog.
-    void setSaveAspectRatioDefaults(std::function<void(int columns, int rows, bool allLights)> f) {
-        m_saveAspectRatioDefaults = std::move(f);
-    }
+    // The program's defaults in tessaran.ini; the property windows save their groups
+    // through it. Its newGrid values are the Grid Aspect Ratio dialog's.
+    Settings& settings() { return *m_settings; }
 
     // ---- Start-up ----
-    // Opens the grid file path (no message when it cannot be read) or, failing that or
-    // without one, makes a new grid from newGridDefaults(). Answers whether path was read.
-    bool startWith(const std::optional<std::string>& path);
+    // Loads the settings into the grid and the view, and opens the first argument as a
+    // grid file or, failing that or without one, makes a new grid as the settings say.
+    SettingsLoadResult start(const std::vector<std::string>& arguments, ScreenSize screen);
 
     // ---- Selection (at most one of light and cell) ----
     Light* selectedLight() const { return m_selectedLight; }
@@ -245,8 +237,7 @@ private:
     Grid m_grid;
     GridRenderer m_renderer;
     FillRandom m_random;
-    NewGridDefaults m_newGridDefaults;
-    std::function<void(int, int, bool)> m_saveAspectRatioDefaults;
+    std::unique_ptr<Settings> m_settings;
 
     Light* m_selectedLight = nullptr;
     Cell* m_selectedCell = nullptr;

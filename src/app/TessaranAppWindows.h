@@ -6,19 +6,24 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace tessaran {
 
 class DialogsWindows;
 class GridViewWindows;
+class HelpWindows;
 class TessaranFrameWindow;
 
 class TessaranAppWindows {
 public:
     // arguments as QCoreApplication::arguments() gives them: the program, then an
     // optional grid file (further arguments are ignored). dialogs, when given, replaces
-    // the real dialogs (tests) and must outlive the application.
-    explicit TessaranAppWindows(const QStringList& arguments, DialogsWindows* dialogs = nullptr);
+    // the real dialogs (tests) and must outlive the application; iniPath, when given,
+    // replaces the settings file's usual place.
+    explicit TessaranAppWindows(const QStringList& arguments, DialogsWindows* dialogs = nullptr,
+                                std::optional<std::string> iniPath = std::nullopt);
     ~TessaranAppWindows();
     TessaranAppWindows(const TessaranAppWindows&) = delete;
     TessaranAppWindows& operator=(const TessaranAppWindows&) = delete;
@@ -26,8 +31,10 @@ public:
     GridViewWindows& gridView() { return *m_gridView; }
     TessaranFrameWindow& frame() { return *m_frame; }
     DialogsWindows& dialogs() { return *m_dialogs; }
+    HelpWindows& help();
 
-    // Shows the frame as its placement says (maximised or not).
+    // Shows the frame as its placement says (maximised or not), then says so when the grid
+    // named on the command line could not be read.
     void show();
 
 private:
@@ -35,7 +42,9 @@ private:
     DialogsWindows* m_dialogs;
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
+    std::unique_ptr<HelpWindows> m_help;    // made when first asked for
     bool m_showMaximised = false;
+    int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };
 
 }  // namespace tessaran
