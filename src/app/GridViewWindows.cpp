@@ -19,7 +19,6 @@
 #include "app/EditorCommands.h"
 #include "app/GridAspectRatioDialogWindows.h"
 #include "app/PropertyLines.h"
-#include "batch/DataFiles.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
 #include "fill/FillOperations.h"
@@ -120,6 +119,7 @@ GridViewWindows::GridViewWindows(DialogsWindows& dialogs, std::string iniPath, Q
     setObjectName(QStringLiteral("gridView"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the idle cursor shows what a press would grab
     m_grid.setObserver(this);
     m_grid.setKillList(&m_killList);
     m_grid.setDefaultDictionary(m_settings->resolveDictionary(kDefaultDictionaryName));
@@ -299,42 +299,16 @@ void GridViewWindows::paintEvent(QPaintEvent* event) {
     RenderOptions options = renderOptions();
     const QRect r = event->rect();
     options.updateRect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-    m_renderer.paint(surface, options);
+    if (m_selectedLight && hasFocus())
+        options.caret = m_caret;
+    options.rubberBand = m_drag.bandOutlines();
 
-    // The insertion mark: a bar along the leading edge of the cell where typing goes.
-    if (m_selectedLight && hasFocus()) {
-        int position = 0;
-        const Cell* caretCell = nullptr;
-        bool pastEnd = true;
-        for (const Cell* cell : m_selectedLight->cells()) {
-            caretCell = cell;
-            if (m_caret < position + cell->textLength()) {
-                pastEnd = false;
-                break;
-            }
-            position += cell->textLength();
-        }
-        if (caretCell) {
-            const QRect cell = cellRect(*caretCell);
-            const int thickness = std::max(2, metrics().inset / 2);
-            const int inset = metrics().inset;
-            const bool across = m_selectedLight->direction() == Direction::Across;
-            const bool reversed = m_selectedLight->isReversed();
-            // Past the last position the mark sits on the trailing edge of the last cell.
-            const bool leading = !pastEnd;
-            QRect mark;
-            if (across) {
-                const bool left = leading != reversed;
-                const int x = left ? cell.left() + inset : cell.right() - inset - thickness + 1;
-                mark = QRect(x, cell.top() + inset, thickness, cell.height() - 2 * inset);
-            } else {
-                const bool top = leading != reversed;
-                const int y = top ? cell.top() + inset : cell.bottom() - inset - thickness + 1;
-                mark = QRect(cell.left() + inset, y, cell.width() - 2 * inset, thickness);
-            }
-            painter.fillRect(mark, palette().color(QPalette::Highlight));
-        }
+    if (!options.rubberBand.empty()) {
+        // The band is drawn inverted: the selection stays out of its way while it shows.
+        options.selectedLight = nullptr;
+        options.selectedCell = nullptr;
     }
+    m_renderer.paint(surface, options);
 }
 
 void GridViewWindows::viewChanged() {
@@ -436,6 +410,7 @@ void GridViewWindows::gridReshaped() {
 }
 
 void GridViewWindows::lightDeleting(const Light& light) {
+    m_drag.lightDeleting(light);
     if (m_selectedLight == &light)
         selectLight(nullptr);
     emit lightAboutToBeDeleted(&light);

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/GridDrag.h"
 #include "app/Settings.h"
 #include "fill/FillRandom.h"
 #include "grid/Grid.h"
@@ -35,6 +36,7 @@ class QScrollArea;
 namespace tessaran {
 
 class Dictionary;
+struct EditorSelection;
 
 // Which fill a fill monitor is told about.
 enum class FillKind { Normal, Unch };
@@ -179,6 +181,11 @@ public:
     void writeGridExtras(std::ostream& out) override;
     bool readGridExtra(std::string_view line) override;
 
+    // ---- Editing with the mouse and keyboard (GridViewEditingWindows.cpp) ----
+    const GridDrag& drag() const { return m_drag; }
+    // The picture of an editing cursor (the arrow has none of ours).
+    static QPixmap dragCursorPixmap(DragCursor shape);
+
 signals:
     // The title bar text changed ("Tessaran - name [Save Required]").
     void titleChanged(const QString& title);
@@ -201,6 +208,16 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab move the selection, not the keyboard focus.
+    bool focusNextPrevChild(bool next) override;
+    // The caret shows only while the window has the focus.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The built-in commands.
@@ -229,6 +246,13 @@ private:
     std::vector<CellDigest> cellDigests() const;
     RenderOptions renderOptions() const;
     QString lightStatus(const Light& light) const;
+    // Editing (GridViewEditingWindows.cpp).
+    HitGeometry hitGeometry() const;
+    void showDragFeedback(const std::vector<LightSpec>& before);
+    void updateCursor(const QPoint& point);
+    void showSelectionStatus();
+    void typeCharacter(char ch);
+    void applySelection(const EditorSelection& selection);
 
     DialogsWindows& m_dialogs;
     // Declared before the grid so that they outlive it.
@@ -257,6 +281,7 @@ private:
     int m_digestRows = -1;
     int m_digestColumns = -1;
     QRegion m_lastChangedRegion;
+    GridDrag m_drag{m_grid};
 };
 
 }  // namespace tessaran

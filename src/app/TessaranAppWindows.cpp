@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/GridToolsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
+#include "app/PropertyDialogsWindows.h"
 #include "app/ResourcesWindows.h"
 #include "app/TessaranFrameWindows.h"
 #include "grid/GridFile.h"
@@ -43,6 +45,8 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_gridView = gridView.get();
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_gridView->stateChanged();  // the title for the grid just opened
+    // The property windows register their commands; the grid window owns them.
+    new PropertyDialogsWindows(*m_gridView, m_gridView->settings());
 
     const WindowPlacement& p = loaded.placement;
     m_frame->applyPlacement(false, QRect(p.left, p.top, p.width, p.height));
@@ -62,6 +66,15 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
         window.show();
         window.raise();
         window.activateWindow();
+    });
+
+    // The Grid menu's Dimensions, Unch Model, Statistics and Resize.
+    m_gridTools = std::make_unique<GridToolsWindows>(*m_gridView, m_gridView->settings());
+    m_gridTools->setHelpHandler([this](int context) {
+        HelpWindows& window = help();
+        window.showContext(context);
+        window.show();
+        window.raise();
     });
 }
 

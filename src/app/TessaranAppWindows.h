@@ -12,6 +12,7 @@
 namespace tessaran {
 
 class DialogsWindows;
+class GridToolsWindows;
 class GridViewWindows;
 class HelpWindows;
 class TessaranFrameWindow;
@@ -32,6 +33,7 @@ public:
     TessaranFrameWindow& frame() { return *m_frame; }
     DialogsWindows& dialogs() { return *m_dialogs; }
     HelpWindows& help();
+    GridToolsWindows& gridTools() { return *m_gridTools; }
 
     // Shows the frame as its placement says (maximised or not), then says so when the grid
     // named on the command line could not be read.
@@ -43,6 +45,8 @@ private:
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
     std::unique_ptr<HelpWindows> m_help;    // made when first asked for
+    // Declared after the frame, so that it goes first and its windows with it.
+    std::unique_ptr<GridToolsWindows> m_gridTools;
     bool m_showMaximised = false;
     int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };
