@@ -293,6 +293,11 @@ void GridViewWindows::paintEvent(QPaintEvent* event) {
     RenderOptions options = renderOptions();
     const QRect r = event->rect();
     options.updateRect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    if (m_filling && !m_fillRegion.isEmpty() && (event->region() - m_fillRegion).isEmpty()) {
+        m_renderer.redisplayFillLetters(surface, options);
+        return;
+    }
+    m_fillShown.clear();  // everything was drawn afresh
     m_renderer.paint(surface, options);
 
     // The insertion mark: a bar along the leading edge of the cell where typing goes.
@@ -542,11 +547,15 @@ bool GridViewWindows::ensureDictionary(bool alert) {
     return false;
 }
 
-void GridViewWindows::setDictionary(const std::string& name) {
+void GridViewWindows::setDictionary(const std::optional<std::string>& name) {
     m_grid.checkpoint();
-    m_grid.setDictionary(name);
+    if (name)
+        m_grid.setDictionary(*name);
+    else
+        m_grid.setDictionary(std::nullopt);
     ensureDictionary(true);
     m_grid.refresh();
+    emit dictionaryChanged();
 }
 
 // ---- File handling ----

@@ -22,6 +22,7 @@
 
 #include "app/DialogsWindows.h"
 #include "fill/FillRandom.h"
+#include "fill/FillView.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"
 #include "grid/KillListWindows.h"
@@ -147,8 +148,9 @@ public:
     // The warning before saving, printing or exporting a grid with uncommitted filled
     // lights; true to go on (always true without such lights).
     bool warnUncommitted();
-    // The filling properties' dictionary choice: checkpoint, set, check.
-    void setDictionary(const std::string& name);
+    // The filling properties' dictionary choice: checkpoint, set (nothing: the grid follows
+    // the default dictionary again), check, and tell the windows that read the dictionary.
+    void setDictionary(const std::optional<std::string>& name);
 
     // ---- The dictionary ----
     // Opens the grid's effective dictionary (when it changed) and answers whether it is
@@ -173,6 +175,9 @@ public:
     void viewChanged();
     // How much of the window the last gridChanged marked for repainting (tests, benchmark).
     const QRegion& lastChangedRegion() const { return m_lastChangedRegion; }
+    // During a fill: redraws at once, in the filling colours, just the cells whose letters
+    // changed since the last redisplay (GridViewFillWindows.cpp). Answers the region.
+    QRegion redisplayFill();
 
     // ---- GridView ----
     int fillProgress(const FillView* fillView, const Light* light, int level,
@@ -204,6 +209,8 @@ signals:
     void lockKeysChanged(bool capsLock, bool numLock);
     // The frame closes itself (Exit).
     void exitRequested();
+    // The grid's dictionary was changed (the word search window reopens it).
+    void dictionaryChanged();
     // The About box and help are the frame's.
     void aboutRequested();
 
@@ -266,6 +273,10 @@ private:
     int m_digestRows = -1;
     int m_digestColumns = -1;
     QRegion m_lastChangedRegion;
+    // The fill's redisplay: what each cell showed at the last one, and the cells it is
+    // redrawing now (painted by the fast path when nothing else needs painting).
+    std::vector<FillView::Entry> m_fillShown;
+    QRegion m_fillRegion;
 };
 
 }  // namespace tessaran

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/DialogsWindows.h"
+#include "app/FillToolsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/TessaranFrameWindows.h"
 
@@ -30,9 +31,14 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_frame->setWindowTitle(QStringLiteral("Tessaran"));
     m_gridView->stateChanged();  // the title for the grid just opened
+    m_fillTools = std::make_unique<FillToolsWindows>(
+        *m_gridView, m_frame.get(),
+        [frame = m_frame.get()](int context) { frame->showHelp(context); });
 }
 
-TessaranAppWindows::~TessaranAppWindows() = default;
+TessaranAppWindows::~TessaranAppWindows() {
+    m_fillTools.reset();
+}
 
 void TessaranAppWindows::show() {
     if (m_showMaximised)

@@ -10,6 +10,7 @@
 namespace tessaran {
 
 class DialogsWindows;
+class FillToolsWindows;
 class GridViewWindows;
 class TessaranFrameWindow;
 
@@ -24,6 +25,7 @@ public:
     TessaranAppWindows& operator=(const TessaranAppWindows&) = delete;
 
     GridViewWindows& gridView() { return *m_gridView; }
+    FillToolsWindows& fillTools() { return *m_fillTools; }
     TessaranFrameWindow& frame() { return *m_frame; }
     DialogsWindows& dialogs() { return *m_dialogs; }
 
@@ -35,6 +37,7 @@ private:
     DialogsWindows* m_dialogs;
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
+    std::unique_ptr<FillToolsWindows> m_fillTools;  // goes before the frame and grid window
     bool m_showMaximised = false;
 };
 
