@@ -159,13 +159,17 @@ void FillingPropertiesViewWindows::load() {
 // ---- The four settings ----
 
 void FillingPropertiesViewWindows::overrideToggled(GridSetting setting, bool ticked) {
-    applyChange([&] { gridView().grid().setting(setting).setOverridden(ticked); });
-    gridView().grid().refresh();
+    applyChange([&] {
+        gridView().grid().setting(setting).setOverridden(ticked);
+        gridView().grid().refresh();
+    });
 }
 
 void FillingPropertiesViewWindows::choose(GridSetting setting, int value) {
-    applyChange([&] { gridView().grid().setting(setting).setOverride(value); });
-    gridView().grid().refresh();
+    applyChange([&] {
+        gridView().grid().setting(setting).setOverride(value);
+        gridView().grid().refresh();
+    });
 }
 
 void FillingPropertiesViewWindows::typeCommonality(GridSetting setting, const QString& text,
@@ -175,14 +179,20 @@ void FillingPropertiesViewWindows::typeCommonality(GridSetting setting, const QS
     // A sign on its own or an empty edit is an entry not yet finished.
     if (!ok)
         return;
-    applyChange([&] { gridView().grid().setting(setting).setOverride(value); }, edit);
-    gridView().grid().refresh();
+    applyChange(
+        [&] {
+            gridView().grid().setting(setting).setOverride(value);
+            gridView().grid().refresh();
+        },
+        edit);
 }
 
 void FillingPropertiesViewWindows::stepCommonality(GridSetting setting, int steps) {
     endTyping();
-    applyChange([&] { gridView().grid().setting(setting).adjustOverride(steps); });
-    gridView().grid().refresh();
+    applyChange([&] {
+        gridView().grid().setting(setting).adjustOverride(steps);
+        gridView().grid().refresh();
+    });
 }
 
 // ---- The dictionary ----
