@@ -154,6 +154,8 @@ void RunningPropertiesViewWindows::fillStarting(FillKind kind) {
     endChoice();
     m_running = Running::Running;
     m_pressed = Pressed::None;
+    m_clock.start();
+    m_nextUpdate = 0;
     show();
     raise();
     activateWindow();
@@ -216,13 +218,22 @@ void RunningPropertiesViewWindows::showLight(const Light* light, int level) {
 int RunningPropertiesViewWindows::fillProgress(const FillView*, const Light* light, int level,
                                                int indicator) {
     ++m_progressCalls;
-    if (indicator < m_syncFrequency) {
+    // The fill reports far more often than anyone can watch: the grid and the fields are
+    // redrawn, and events handled, once a frame at most, so that watching costs the fill
+    // little. A report that is not due changes nothing on screen; the next one that is
+    // shows every letter changed meanwhile.
+    const qint64 now = m_clock.elapsed();
+    const bool due = now >= m_nextUpdate;
+    if (indicator < m_syncFrequency && (due || indicator == INT_MIN)) {
         m_gridView.redisplayFill();
         if (indicator == INT_MIN)
             return 0;
         showLight(light, level);
     }
-    QCoreApplication::processEvents();
+    if (due) {
+        QCoreApplication::processEvents();
+        m_nextUpdate = m_clock.elapsed() + kUpdateMilliseconds;
+    }
     // pressed stays set: after Interrupt every report answers 1 until the choice opens.
     if (m_pressed == Pressed::Interrupt)
         return 1;

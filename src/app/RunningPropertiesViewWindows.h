@@ -8,6 +8,7 @@
 // The main frame stays disabled from the start of a fill until the user dismisses the
 // result, so that nothing else changes the grid meanwhile.
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 
@@ -94,6 +95,10 @@ private:
     Pressed m_pressed = Pressed::None;
     bool m_choosing = false;
     long m_progressCalls = 0;
+    // Screen updates and event handling during a fill: at most once per this interval.
+    static constexpr qint64 kUpdateMilliseconds = 20;
+    QElapsedTimer m_clock;
+    qint64 m_nextUpdate = 0;
     // The open choice: the light's length and pattern.
     int m_choiceLength = 0;
     std::vector<std::uint8_t> m_choicePattern;
