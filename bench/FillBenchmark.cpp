@@ -1,10 +1,14 @@
-// Whole-process fill benchmark: runs `gridsmith --fill` on each grid several times, pinned
-// to one core, and reports whether the fill succeeded, the median wall time (start-up and
-// dictionary load included) and the peak resident memory of the process.
+// Whole-process fill benchmark: runs `gridsmith --fill` on each grid with each dictionary
+// several times, pinned to one core, and reports whether the fill succeeded, the median
+// wall time (start-up and dictionary load included), the peak resident memory of the
+// process, and how common the fill's words are: the share of them that SCOWL lists at
+// size 35 or below (any spelling), and the words that it does not.
 //
-//   fill_benchmark [--runs N] [--gridsmith PATH] [--dictionary FILE] [--timeout S] GRID...
+//   fill_benchmark [--runs N] [--gridsmith PATH] [--dictionary FILE]... [--scowl DIR]
+//                  [--timeout S] GRID...
 //
-// Without grids it runs every .tgr file of bench/grids.
+// Without grids it runs every .tgr file of bench/grids; without --dictionary, every
+// dictionary shipped beside gridsmith.
 
 #include <fcntl.h>
 #include <sched.h>
@@ -15,37 +19,48 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
+// One way of filling: the dictionary and any further gridsmith --fill options. The table
+// of runs is every grid with every variant.
+struct Variant {
+    std::string label;
+    std::string dictionary;
+    std::vector<std::string> options;
+};
+
 struct RunResult {
     bool succeeded = false;
     bool timedOut = false;
     double seconds = 0;
     long peakKilobytes = 0;
-    std::string output;
+    std::string output;  // the first line the process wrote
 };
 
-RunResult runOnce(const std::string& gridsmith, const std::string& grid,
-                  const std::string& dictionary, double timeout) {
+std::filesystem::path scratchFile(const std::string& name) {
+    return std::filesystem::temp_directory_path() /
+           ("fill-bench-" + std::to_string(::getpid()) + "-" + name);
+}
+
+// Runs `args` with its standard output in a file and its errors discarded, killing it
+// after `timeout` seconds.
+RunResult runProcess(std::vector<std::string> args, double timeout) {
     RunResult result;
-    const auto outputPath = std::filesystem::temp_directory_path() /
-                            ("fill-bench-" + std::to_string(::getpid()) + ".txt");
-    std::vector<std::string> args = {gridsmith, "--fill", grid, "--seed", "1"};
-    if (!dictionary.empty()) {
-        args.push_back("--dictionary");
-        args.push_back(dictionary);
-    }
+    const auto outputPath = scratchFile("out.txt");
     std::vector<char*> argv;
     for (auto& a : args)
         argv.push_back(a.data());
@@ -61,7 +76,7 @@ RunResult runOnce(const std::string& gridsmith, const std::string& grid,
     pid_t pid = 0;
     if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
         posix_spawn_file_actions_destroy(&actions);
-        result.output = "cannot start " + gridsmith;
+        result.output = "cannot start " + args[0];
         return result;
     }
     posix_spawn_file_actions_destroy(&actions);
@@ -86,9 +101,65 @@ RunResult runOnce(const std::string& gridsmith, const std::string& grid,
     std::ifstream in(outputPath);
     std::getline(in, result.output);
     std::filesystem::remove(outputPath);
-    result.succeeded = !result.timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0 &&
-                       result.output.rfind("Fill succeeded", 0) == 0;
+    result.succeeded = !result.timedOut && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     return result;
+}
+
+// Fills `grid` and saves the committed fill as `filled`.
+RunResult runFill(const std::string& gridsmith, const std::string& grid, const Variant& variant,
+                  const std::string& filled, double timeout) {
+    std::vector<std::string> args = {gridsmith, "--fill",   grid, "--seed",
+                                     "1",       "--commit", "-o", filled};
+    if (!variant.dictionary.empty()) {
+        args.push_back("--dictionary");
+        args.push_back(variant.dictionary);
+    }
+    args.insert(args.end(), variant.options.begin(), variant.options.end());
+    RunResult result = runProcess(args, timeout);
+    result.succeeded = result.succeeded && result.output.rfind("Fill succeeded", 0) == 0;
+    return result;
+}
+
+// The answers of a filled grid in capitals, from its answer list ("1<tab>WORD (4)").
+std::vector<std::string> answersOf(const std::string& gridsmith, const std::string& filled) {
+    const std::string list = scratchFile("answers.txt").string();
+    std::vector<std::string> words;
+    if (!runProcess({gridsmith, "--export", "answers", filled, "-o", list}, 60).succeeded)
+        return words;
+    std::ifstream in(list);
+    for (std::string line; std::getline(in, line);) {
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos)
+            continue;
+        std::string word;
+        for (std::size_t i = tab + 1; i < line.size() && line[i] != '('; ++i)
+            if (std::isalpha(static_cast<unsigned char>(line[i])))
+                word += static_cast<char>(std::toupper(static_cast<unsigned char>(line[i])));
+        if (!word.empty())
+            words.push_back(word);
+    }
+    std::filesystem::remove(list);
+    return words;
+}
+
+// The words SCOWL lists at size 35 or below in any spelling, in capitals; empty when the
+// lists are not installed.
+std::unordered_set<std::string> commonWords(const std::string& folder) {
+    std::unordered_set<std::string> words;
+    for (const char* list : {"english-words", "british-words", "american-words"}) {
+        for (int size : {10, 20, 35}) {
+            std::ifstream in(folder + "/" + list + "." + std::to_string(size));
+            for (std::string entry; std::getline(in, entry);) {
+                if (std::all_of(entry.begin(), entry.end(),
+                                [](unsigned char c) { return std::isalpha(c) && c < 128; })) {
+                    for (char& c : entry)
+                        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+                    words.insert(entry);
+                }
+            }
+        }
+    }
+    return words;
 }
 
 }  // namespace
@@ -97,7 +168,8 @@ int main(int argc, char** argv) {
     int runs = 5;
     double timeout = 120;
     std::string gridsmith = TESSARAN_BINARY_DIR "/src/app/gridsmith";
-    std::string dictionary;
+    std::string scowl = "/usr/share/dict/scowl";
+    std::vector<std::string> dictionaries;
     std::vector<std::string> grids;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -108,7 +180,9 @@ int main(int argc, char** argv) {
         else if (arg == "--gridsmith" && i + 1 < argc)
             gridsmith = argv[++i];
         else if (arg == "--dictionary" && i + 1 < argc)
-            dictionary = argv[++i];
+            dictionaries.push_back(argv[++i]);
+        else if (arg == "--scowl" && i + 1 < argc)
+            scowl = argv[++i];
         else
             grids.push_back(arg);
     }
@@ -119,6 +193,19 @@ int main(int argc, char** argv) {
                 grids.push_back(entry.path().string());
         std::sort(grids.begin(), grids.end());
     }
+    if (dictionaries.empty()) {
+        const auto folder = std::filesystem::path(gridsmith).parent_path();
+        for (const char* name : {"words.lxd", "words-american.lxd", "words-names.lxd"})
+            if (std::filesystem::exists(folder / name))
+                dictionaries.push_back((folder / name).string());
+    }
+    std::vector<Variant> variants;
+    for (const std::string& dictionary : dictionaries)
+        variants.push_back({std::filesystem::path(dictionary).filename().string(), dictionary, {}});
+    if (variants.empty())
+        variants.push_back({"(grid's own)", "", {}});
+    const std::unordered_set<std::string> common = commonWords(scowl);
+    const std::string filled = scratchFile("filled.tgr").string();
 
     // One core, as the aims are stated for one core.
     cpu_set_t cpus;
@@ -126,29 +213,54 @@ int main(int argc, char** argv) {
     CPU_SET(0, &cpus);
     sched_setaffinity(0, sizeof cpus, &cpus);
 
-    std::printf("%-18s %-9s %12s %12s %10s  %s\n", "grid", "success", "median s", "max s",
-                "peak MiB", "result");
+    std::printf("%-16s %-20s %-9s %9s %9s %9s %7s  %s\n", "grid", "dictionary", "success",
+                "median s", "max s", "peak MiB", "common", "uncommon words (or the result)");
     for (const std::string& grid : grids) {
-        std::vector<double> times;
-        long peak = 0;
-        int successes = 0;
-        std::string text;
-        for (int r = 0; r < runs; ++r) {
-            const RunResult result = runOnce(gridsmith, grid, dictionary, timeout);
-            times.push_back(result.seconds);
-            peak = std::max(peak, result.peakKilobytes);
-            successes += result.succeeded;
-            text = result.timedOut ? "timed out" : result.output;
-            if (result.timedOut)
-                break;  // a grid that times out once will again
+        for (const Variant& variant : variants) {
+            std::vector<double> times;
+            long peak = 0;
+            int successes = 0;
+            std::string text;
+            bool filledOnce = false;
+            for (int r = 0; r < runs; ++r) {
+                const RunResult result = runFill(gridsmith, grid, variant, filled, timeout);
+                times.push_back(result.seconds);
+                peak = std::max(peak, result.peakKilobytes);
+                successes += result.succeeded;
+                filledOnce = filledOnce || result.succeeded;
+                text = result.timedOut ? "timed out" : result.output;
+                if (result.timedOut)
+                    break;  // a grid that times out once will again
+            }
+            std::sort(times.begin(), times.end());
+            const double median = times[times.size() / 2];
+            std::string share = "-";
+            if (filledOnce && !common.empty()) {
+                // The seed is fixed, so every successful run leaves the same fill.
+                const std::vector<std::string> words = answersOf(gridsmith, filled);
+                std::string uncommon;
+                for (const std::string& word : words)
+                    if (!common.count(word))
+                        uncommon += (uncommon.empty() ? "" : " ") + word;
+                const long known =
+                    std::count_if(words.begin(), words.end(),
+                                  [&](const std::string& word) { return common.count(word); });
+                if (!words.empty()) {
+                    std::ostringstream percent;
+                    percent.precision(0);
+                    percent << std::fixed << 100.0 * static_cast<double>(known) / words.size()
+                            << "%";
+                    share = percent.str();
+                    text = uncommon;
+                }
+            }
+            std::printf("%-16s %-20s %4d/%-4d %9.3f %9.3f %9.1f %7s  %s\n",
+                        std::filesystem::path(grid).filename().c_str(), variant.label.c_str(),
+                        successes, static_cast<int>(times.size()), median, times.back(),
+                        peak / 1024.0, share.c_str(), text.c_str());
+            std::fflush(stdout);
         }
-        std::sort(times.begin(), times.end());
-        const double median = times[times.size() / 2];
-        std::printf("%-18s %4d/%-4d %12.3f %12.3f %10.1f  %s\n",
-                    std::filesystem::path(grid).filename().c_str(), successes,
-                    static_cast<int>(times.size()), median, times.back(), peak / 1024.0,
-                    text.c_str());
-        std::fflush(stdout);
     }
+    std::filesystem::remove(filled);
     return 0;
 }

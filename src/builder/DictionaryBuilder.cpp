@@ -165,6 +165,21 @@ private:
             letters += m_canonical[c] != 0;
         return letters >= m_minLength && letters <= m_maxLength ? letters : -1;
     }
+    // The letter count of a line that is accepted and, when repeats are dropped, spells
+    // letters no earlier line of this pass spelled; -1 otherwise. Only lines of
+    // `onlyLength` letters are remembered when it is given, so a block's pass holds one
+    // length's words at most.
+    int keptLength(const WordListReader::Line& line, int onlyLength = -1) {
+        const int length = acceptedLength(line);
+        if (length < 0 || !m_options.unique || (onlyLength >= 0 && length != onlyLength))
+            return length;
+        std::string letters;
+        letters.reserve(static_cast<std::size_t>(length));
+        for (unsigned char c : line.text)
+            if (m_canonical[c] != 0)
+                letters.push_back(static_cast<char>(m_canonical[c]));
+        return m_seen.insert(std::move(letters)).second ? length : -1;
+    }
     bool fail(const char* format, std::string_view argument = {}) {
         m_monitor.error(format, argument);
         return false;
@@ -210,6 +225,7 @@ private:
     std::array<std::uint32_t, lxd::kMaxSlotCount> m_blockOffsets{};
     int m_slotCount = 0;
     long m_totalLines = 0;
+    std::unordered_set<std::string> m_seen;  // letters already kept in this pass (unique)
     double m_norm = 1;
     double m_ceiling = 1;
 };
@@ -284,10 +300,11 @@ bool BuildRun::run(const DictionaryBuilder::OutputOpener& openOutput) {
 
 bool BuildRun::calibrate() {
     m_frequency.fill(0);
+    m_seen.clear();
     WordListReader::Line line;
     long lines = 0;
     while (m_reader.next(line)) {
-        if (acceptedLength(line) >= 0) {
+        if (keptLength(line) >= 0) {
             for (unsigned char c : line.text)
                 ++m_frequency[c];
             ++m_frequency[lxd::kEndByte];
@@ -328,8 +345,9 @@ bool BuildRun::analyse() {
     WordListReader::Line line;
     long lines = 0;
     std::array<int, lxd::kMaxWordLetters> word{};
+    m_seen.clear();
     while (m_reader.next(line)) {
-        const int length = acceptedLength(line);
+        const int length = keptLength(line);
         if (length >= 0) {
             int p = 0;
             for (unsigned char c : line.text)
@@ -414,8 +432,9 @@ bool BuildRun::writeBlock(int length, std::ostream& out, std::uint64_t& written)
     } else {
         WordListReader::Line line;
         long lines = 0;
+        m_seen.clear();
         while (m_reader.next(line)) {
-            if (acceptedLength(line) == length)
+            if (keptLength(line, length) == length)
                 emit(line.text);
             if (!writingProgress(++lines))
                 return fail(buildtext::kAbandoned);
@@ -436,8 +455,9 @@ bool BuildRun::sortedLines(int length, std::vector<std::string>& sorted) {
         std::vector<std::pair<double, std::string>> entries;
         std::unordered_set<std::string> seen;
         WordListReader::Line line;
+        m_seen.clear();
         while (m_reader.next(line)) {
-            if (acceptedLength(line) == length) {
+            if (keptLength(line, length) == length) {
                 std::string letters;
                 for (unsigned char c : line.text)
                     if (m_letter[c] >= 0)

@@ -4,7 +4,8 @@
 //
 // The word list is read several times: once to calibrate the Huffman code, once for the
 // letter statistics, then once per word length while writing that length's block. Only
-// statistics are held in memory, and, when sorting, the words of one length at a time.
+// statistics are held in memory, and, when sorting, the words of one length at a time;
+// when repeats are dropped, also the letters of every word kept so far in the pass.
 // The header goes out first with blanks in place of the magic; the magic, the slot
 // count and the block offsets are written last, so an interrupted build never leaves a
 // file the editor accepts.
@@ -41,6 +42,7 @@ inline constexpr const char* kWriteFailed = "Couldn't output \"%s\" - out of dis
 struct BuildOptions {
     std::string description;  // only the first 79 characters are stored
     bool sort = true;         // order each length by commonality and drop duplicates
+    bool unique = false;      // keep only the first of words with the same letters
     int commonality = 0;      // the ceiling of the commonality key is 2 to this power
     int minLength = 1;        // below 1 means 1
     int maxLength = 31;       // above 31 means 31; below the minimum means the minimum

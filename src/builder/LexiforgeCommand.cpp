@@ -20,7 +20,7 @@ const std::vector<OptionSpec> kOptions = {
     {"input", 'i', true},       {"output", 'o', true}, {"map", 'm', true},
     {"description", 'd', true}, {"min", 0, true},      {"max", 0, true},
     {"sort", 0, false},         {"no-sort", 0, false}, {"commonality", 'c', true},
-    {"help", 'h', false},
+    {"unique", 'u', false},     {"help", 'h', false},
 };
 
 constexpr const char* kUsage =
@@ -35,6 +35,8 @@ constexpr const char* kUsage =
     "      --max N             longest word length kept, 1..31 (default 31)\n"
     "      --sort              order each length by commonality, dropping duplicates (default)\n"
     "      --no-sort           keep the word list's order and every duplicate\n"
+    "  -u, --unique            keep only the first of words with the same letters after\n"
+    "                          mapping (with --no-sort: a list already in the order wanted)\n"
     "  -c, --commonality N     commonality setting -20..20 for sorting (default 0)\n"
     "  -h, --help              this text\n";
 
@@ -140,6 +142,7 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     options.description = description->substr(0, 79);
     options.sort = !command.has("no-sort");
+    options.unique = command.has("unique");
     if (command.has("sort") && command.has("no-sort")) {
         err << "lexiforge: --sort and --no-sort contradict each other\n";
         return 2;

@@ -97,6 +97,32 @@ TEST_F(Build, KeepsTheLastLineAndDropsOverlongLinesWhole) {
     EXPECT_TRUE(words(3).empty());  // the overlong line's tail is no word of its own
 }
 
+TEST_F(Build, UniqueKeepsTheFirstSpellingAndLeavesNoTraceOfRepeats) {
+    BuildOptions options;
+    options.sort = false;
+    options.unique = true;
+    // "Dog" and "dog" are the same letters under the folding map; "do-g" too, its hyphen
+    // being no letter. A repeat of another length must not hide a shorter word.
+    ASSERT_TRUE(build("Dog\ncat\ndog\ncats\ndo-g\ncat\nemu\ncats\n", options));
+    EXPECT_EQ(words(3), (Words{"Dog", "cat", "emu"}));
+    EXPECT_EQ(words(4), Words{"cats"});
+    const std::string withRepeats = readFile(path);
+
+    // Counts, code and letter statistics are those of the list without its repeats.
+    options.unique = false;
+    ASSERT_TRUE(build("Dog\ncat\ncats\nemu\n", options));
+    EXPECT_EQ(withRepeats, readFile(path));
+
+    // Sorting drops repeats already; with unique, the counts agree with the words kept.
+    options.sort = true;
+    options.unique = true;
+    ASSERT_TRUE(build("dog\ncat\nDog\n", options));
+    Dictionary dictionary;
+    ASSERT_TRUE(dictionary.open(path));
+    EXPECT_EQ(storedWords(dictionary, 3).size(), 2u);
+    EXPECT_EQ(dictionary.wordCount(3), 2u);
+}
+
 TEST_F(Build, LengthBoundsAreClampedAndSelectWords) {
     const std::string list = joinLines({"a", "to", std::string(31, 'z'), "abcdefghij", "abcde"});
     BuildOptions options;

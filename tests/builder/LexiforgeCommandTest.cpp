@@ -62,6 +62,17 @@ TEST_F(Lexiforge, HonoursLengthsSortingAndOutputName) {
     EXPECT_EQ(dictionary.wordCount(2), 0u);
 }
 
+TEST_F(Lexiforge, UniqueKeepsAnUnsortedListInItsOwnOrderWithoutRepeats) {
+    writeFile(words, "emu\nDog\ncat\ndog\nox\nEMU\n");
+    ASSERT_EQ(run({"-i", words, "-m", map, "--no-sort", "--unique"}), 0) << err.str();
+    Dictionary dictionary;
+    ASSERT_TRUE(dictionary.open(output));
+    EXPECT_EQ(storedWords(dictionary, 3), (std::vector<std::string>{"emu", "Dog", "cat"}));
+    EXPECT_EQ(dictionary.wordCount(3), 3u);
+    EXPECT_EQ(run({"--help"}), 0);
+    EXPECT_NE(out.str().find("--unique"), std::string::npos);
+}
+
 TEST_F(Lexiforge, ReportsFailuresOnStandardErrorWithAFailingStatus) {
     EXPECT_EQ(run({"--input", scratch.file("none.txt"), "--map", map}), 1);
     EXPECT_EQ(err.str(), "Couldn't open input file \"" + scratch.file("none.txt") +
