@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -154,42 +155,45 @@ TEST_F(FillWindows, NormalFillReportsSuccessAndDrawsTheLettersProvisionally) {
     EXPECT_TRUE(editor.frame().isEnabled());
 }
 
-TEST_F(FillWindows, ManualChoiceTakesTheSelectedCandidateThenATypedWordThenAbandons) {
+TEST_F(FillWindows, ManualChoiceTakesATypedWordThenTheSelectedCandidateThenAbandons) {
     setManual();
     Dictionary& dictionary = Dictionary::instance();
     int choices = 0;
     const Light* firstLight = nullptr;
-    std::string firstWord;
-    const Light* secondLight = nullptr;
     std::string typed;
+    const Light* secondLight = nullptr;
+    std::string secondWord;
     QObject::connect(&progress(), &RunningPropertiesViewWindows::choiceOpened, [&] {
         ++choices;
+        // A failed assertion below must not leave the fill waiting for an answer.
+        bool answered = false;
+        const auto answer = [&](const char* name) {
+            answered = true;
+            QTest::mouseClick(button(progress(), name), Qt::LeftButton);
+        };
+        struct AbandonUnlessAnswered {
+            std::function<void()> abandon;
+            ~AbandonUnlessAnswered() { abandon(); }
+        } guard{[&] {
+            if (!answered)
+                button(progress(), "fillAbandon")->click();
+        }};
         auto* list = child<QListWidget>(progress(), "fillCandidates");
         auto* word = child<QLineEdit>(progress(), "selectedWord");
         EXPECT_EQ(progress().statusText(), QStringLiteral("Fill interrupted"));
         EXPECT_EQ(button(progress(), "fillInterrupt")->text(), QStringLiteral("&Continue"));
         if (choices == 1) {
             firstLight = editor.view().selectedLight();
-            EXPECT_NE(firstLight, nullptr);
+            ASSERT_NE(firstLight, nullptr);
             EXPECT_FALSE(button(progress(), "fillBack")->isEnabled());  // level 0
             ASSERT_GT(list->count(), 1);
             // Each line: the score in four places, two blanks, the word.
             const QString line = list->item(0)->text();
             EXPECT_EQ(line.mid(4, 2), QStringLiteral("  "));
             EXPECT_EQ(word->text(), line.mid(6));
-            // Choosing another line follows in Selected Word.
-            list->setCurrentRow(1);
-            EXPECT_EQ(word->text(), list->item(1)->text().mid(6));
-            firstWord = killListSpelling(dictionary, word->text().toStdString());
-            EXPECT_TRUE(button(progress(), "fillKill")->isEnabled());
-            QTest::mouseClick(button(progress(), "fillNext"), Qt::LeftButton);
-        } else if (choices == 2) {
-            secondLight = editor.view().selectedLight();
-            ASSERT_NE(secondLight, nullptr);
-            EXPECT_TRUE(button(progress(), "fillBack")->isEnabled());
-            // A word that fits but is not offered; killed meanwhile, to show that the
-            // user's explicit choice overrides the kill list.
-            typed = fittingWordNotOffered(*secondLight, *list);
+            // A word that fits but is not offered; killed, to show that the user's
+            // explicit choice overrides the kill list.
+            typed = fittingWordNotOffered(*firstLight, *list);
             ASSERT_FALSE(typed.empty());
             editor.view().killList().add(typed);
             word->clear();
@@ -198,10 +202,21 @@ TEST_F(FillWindows, ManualChoiceTakesTheSelectedCandidateThenATypedWordThenAband
             EXPECT_FALSE(button(progress(), "fillKill")->isEnabled());
             QTest::keyClicks(word, QString::fromStdString(typed).right(1).toLower());
             EXPECT_TRUE(button(progress(), "fillNext")->isEnabled());
-            QTest::mouseClick(button(progress(), "fillNext"), Qt::LeftButton);
+            answer("fillNext");
+        } else if (choices == 2) {
+            secondLight = editor.view().selectedLight();
+            ASSERT_NE(secondLight, firstLight) << "the typed word was refused";
+            EXPECT_TRUE(button(progress(), "fillBack")->isEnabled());
+            ASSERT_GT(list->count(), 1);
+            // Choosing another line follows in Selected Word.
+            list->setCurrentRow(1);
+            EXPECT_EQ(word->text(), list->item(1)->text().mid(6));
+            secondWord = killListSpelling(dictionary, word->text().toStdString());
+            EXPECT_TRUE(button(progress(), "fillKill")->isEnabled());
+            answer("fillNext");
         } else {
-            EXPECT_NE(editor.view().selectedLight(), secondLight) << "the typed word was refused";
-            QTest::mouseClick(button(progress(), "fillAbandon"), Qt::LeftButton);
+            EXPECT_NE(editor.view().selectedLight(), secondLight);
+            answer("fillAbandon");
         }
     });
     editor.trigger(command::NormalFill);
@@ -212,10 +227,10 @@ TEST_F(FillWindows, ManualChoiceTakesTheSelectedCandidateThenATypedWordThenAband
     EXPECT_TRUE(editor.frame().isEnabled());
     EXPECT_TRUE(editor.dialogs.messages.empty());
     ASSERT_NE(firstLight, nullptr);
-    EXPECT_EQ(filledWord(*firstLight), firstWord);
-    ASSERT_NE(secondLight, nullptr);
-    EXPECT_EQ(filledWord(*secondLight), typed);
+    EXPECT_EQ(filledWord(*firstLight), typed);
     EXPECT_FALSE(editor.view().killList().contains(typed));
+    ASSERT_NE(secondLight, nullptr);
+    EXPECT_EQ(filledWord(*secondLight), secondWord);
 }
 
 TEST_F(FillWindows, KillInTheChoiceRemovesTheLineAndKillsTheWord) {
