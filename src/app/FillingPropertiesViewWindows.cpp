@@ -11,7 +11,6 @@
 
 #include "app/EditorCommands.h"
 #include "app/GridViewWindows.h"
-#include "app/IniFile.h"
 #include "app/Settings.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillOperations.h"
@@ -85,6 +84,9 @@ FillingPropertiesViewWindows::FillingPropertiesViewWindows(GridViewWindows& grid
     addRow(form, m_startModeBox, m_startMode);
     addRow(form, m_normalBox, m_normal);
     addRow(form, m_unchBox, m_unch);
+    // The method is the program's, not the grid's: no override box.
+    m_method = named(new PVWEnumeration({tr("Standard"), tr("Constraint")}), "fillMethod");
+    addRow(form, tr("Method:"), m_method);
 
     auto* save = named(new QPushButton(tr("&Save As Defaults")), "fillingSaveAsDefaults");
     auto* help = named(new QPushButton(tr("&Help")), "fillingHelp");
@@ -126,6 +128,10 @@ FillingPropertiesViewWindows::FillingPropertiesViewWindows(GridViewWindows& grid
         connect(spin, &PVWSpin::stepped, this,
                 [this, setting = setting](int steps) { stepCommonality(setting, steps); });
     }
+    connect(m_method, &PVWEnumeration::chosen, this, [this](int value) {
+        this->gridView().setFillMethod(fillMethodFromSetting(value));
+        reload();
+    });
     connect(save, &QPushButton::clicked, this, [this] { saveAsDefaults(); });
     connect(help, &QPushButton::clicked, this,
             [this] { emit helpRequested(command::FillingProperties); });
@@ -154,6 +160,11 @@ void FillingPropertiesViewWindows::load() {
     m_startMode->setValue(show(GridSetting::StartMode, m_startModeBox) == 1 ? 1 : 0);
     m_normal->showText(QString::number(show(GridSetting::NormalCommonality, m_normalBox)));
     m_unch->showText(QString::number(show(GridSetting::UnchCommonality, m_unchBox)));
+    m_method->setValue(static_cast<int>(gridView().fillMethod()));
+    // A fill started in Manual mode steps through the standard search whatever is chosen.
+    m_method->setToolTip(grid.settingValue(GridSetting::StartMode) == 1
+                             ? tr("Fills in Manual mode always use the Standard method")
+                             : QString());
 }
 
 // ---- The four settings ----
@@ -241,10 +252,7 @@ void FillingPropertiesViewWindows::changeDictionary() {
 void FillingPropertiesViewWindows::saveAsDefaults() {
     endTyping();
     Settings settings(gridView().grid(), gridView().viewSettings(), m_iniPath);
-    // This window has no say in the fill method; keep what the file holds.
-    settings.fillMethod = IniFile::load(m_iniPath).readInt("Filling", "FillMethod", 0) == 1
-                              ? FillMethod::Constraint
-                              : FillMethod::Standard;
+    settings.fillMethod = gridView().fillMethod();
     const FileReplaceResult result = settings.saveFilling();
     if (result != FileReplaceResult::Done)
         gridView().showMessage(

@@ -59,6 +59,7 @@ private:
     PVWSpin* m_normal;
     PVWCheckBox* m_unchBox;
     PVWSpin* m_unch;
+    PVWEnumeration* m_method;
 };
 
 }  // namespace tessaran

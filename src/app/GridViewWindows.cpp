@@ -22,6 +22,7 @@
 #include "batch/DataFiles.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
+#include "fill/FillMethod.h"
 #include "fill/FillOperations.h"
 #include "fill/FillReport.h"
 #include "grid/GridFile.h"
@@ -975,12 +976,13 @@ void GridViewWindows::fill(FillKind kind) {
     Light* failedLight = nullptr;
     const std::time_t t0 = std::time(nullptr);
     {
-        FillEngine engine(m_grid, Dictionary::instance(), m_random);
         if (kind == FillKind::Normal) {
-            const NormalFillOutcome outcome = engine.normalFill(startLight);
+            const NormalFillOutcome outcome = runNormalFill(
+                m_grid, Dictionary::instance(), m_random, m_fillMethod, startLight);
             result = outcome.result;
             failedLight = outcome.failedLight;
         } else {
+            FillEngine engine(m_grid, Dictionary::instance(), m_random);
             result = engine.unchFill();
         }
     }

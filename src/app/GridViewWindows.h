@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "fill/FillMethod.h"
 #include "fill/FillRandom.h"
 #include "fill/FillView.h"
 #include "grid/Grid.h"
@@ -82,6 +83,9 @@ public:
     DialogsWindows& dialogs() { return m_dialogs; }
     FillRandom& random() { return m_random; }
     NewGridDefaults& newGridDefaults() { return m_newGridDefaults; }
+    // How a Normal Fill searches (a program setting; a fill in Manual mode is Standard).
+    FillMethod fillMethod() const { return m_fillMethod; }
+    void setFillMethod(FillMethod method) { m_fillMethod = method; }
     // Called with the values as typed when "Save As Defaults" is pressed in the Grid
     // Aspect Ratio dialog.
     void setSaveAspectRatioDefaults(std::function<void(int columns, int rows, bool allLights)> f) {
@@ -253,6 +257,7 @@ private:
     GridRenderer m_renderer;
     FillRandom m_random;
     NewGridDefaults m_newGridDefaults;
+    FillMethod m_fillMethod = FillMethod::Standard;
     std::function<void(int, int, bool)> m_saveAspectRatioDefaults;
 
     Light* m_selectedLight = nullptr;

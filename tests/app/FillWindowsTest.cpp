@@ -354,14 +354,39 @@ TEST_F(FillWindows, FillingPropertiesChangeTheGridAndItsFile) {
     file = readFile(path);
     EXPECT_EQ(file.find("NormalCommonality"), std::string::npos) << file;
 
+    // The method is the program's: no override, and the grid file does not hold it.
+    auto* method = child<PVWEnumeration>(window, "fillMethod");
+    method->setCurrentIndex(1);
+    emit method->chosen(1);
+    EXPECT_EQ(editor.view().fillMethod(), FillMethod::Constraint);
+
     // Save As Defaults writes the filling group and makes it the default.
     window.setIniPath(editor.tempPath("tessaran.ini").toStdString());
     button(window, "fillingSaveAsDefaults")->click();
     const std::string ini = readFile(editor.tempPath("tessaran.ini"));
     EXPECT_NE(ini.find("StartManual=1"), std::string::npos) << ini;
     EXPECT_NE(ini.find("NormalCommonality=40"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("FillMethod=1"), std::string::npos) << ini;
     EXPECT_FALSE(grid().setting(GridSetting::StartMode).isOverridden());
     EXPECT_EQ(grid().settingValue(GridSetting::StartMode), 1);
+}
+
+TEST_F(FillWindows, TheConstraintMethodFillsFromTheWindowExceptInManualMode) {
+    editor.view().setFillMethod(FillMethod::Constraint);
+    editor.trigger(command::NormalFill);
+    EXPECT_TRUE(progress().statusText().startsWith(QStringLiteral("Fill succeeded after ")));
+    EXPECT_EQ(grid().lightStatistics().filled, 10);
+    QTest::mouseClick(button(progress(), "fillAbandon"), Qt::LeftButton);
+
+    // Manual mode offers the word-by-word choice, which only the standard search has.
+    setManual();
+    int choices = 0;
+    QObject::connect(&progress(), &RunningPropertiesViewWindows::choiceOpened, [&] {
+        ++choices;
+        button(progress(), "fillAbandon")->click();
+    });
+    editor.trigger(command::NormalFill);
+    EXPECT_EQ(choices, 1);
 }
 
 TEST_F(FillWindows, ChangingTheDictionaryAsksAboutAnUncommittedFillFirst) {
