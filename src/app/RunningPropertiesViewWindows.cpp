@@ -130,6 +130,7 @@ RunningPropertiesViewWindows::RunningPropertiesViewWindows(GridViewWindows& grid
     connect(copyShortcut, &QShortcut::activated, this, &RunningPropertiesViewWindows::copy);
 
     m_gridView.setFillMonitor(this);
+    m_clock.start();  // reports come from one-shot fills too, without a start
     endChoice();
 }
 
