@@ -2,10 +2,19 @@
 // redrawn, through the renderer's fast path, so that watching a fill costs little.
 
 #include "app/GridViewWindows.h"
+
+#include <QEvent>
+
 #include "dictionary/Dictionary.h"
 #include "grid/Cell.h"
 
 namespace tessaran {
+
+void GridViewWindows::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange)
+        return;
+    QWidget::changeEvent(event);
+}
 
 QRegion GridViewWindows::redisplayFill() {
     const Dictionary& dictionary = Dictionary::instance();

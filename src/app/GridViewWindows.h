@@ -220,6 +220,9 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The grid looks the same enabled or disabled (the frame is disabled around every
+    // fill), so that change repaints nothing.
+    void changeEvent(QEvent* event) override;
 
 private:
     // The built-in commands.
