@@ -275,7 +275,8 @@ RenderOptions GridViewWindows::renderOptions() const {
     RenderOptions options;
     options.interactive = true;
     options.windowColour = 0;
-    const QColor window = palette().color(QPalette::Base);
+    // The active colour even while disabled: the grid looks the same either way.
+    const QColor window = palette().color(QPalette::Active, QPalette::Base);
     options.windowColour = rgb(window.red(), window.green(), window.blue());
     options.selectedLight = m_selectedLight;
     options.selectedCell = m_selectedLight ? nullptr : m_selectedCell;
