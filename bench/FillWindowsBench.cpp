@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include <time.h>
 
@@ -138,7 +139,11 @@ int main(int argc, char** argv) {
             grids.push_back(std::string(TESSARAN_SOURCE_DIR "/bench/grids/") + name + ".tgr");
 
     QApplication application(argc, argv);
-    TessaranAppWindows editor(QApplication::arguments().mid(0, 1));
+    // Settings of its own, so that no tessaran.ini of the user's changes the fill.
+    QTemporaryDir settingsFolder;
+    TessaranAppWindows editor(
+        QApplication::arguments().mid(0, 1), nullptr,
+        settingsFolder.filePath(QStringLiteral("tessaran.ini")).toStdString());
     editor.show();
     QApplication::processEvents();
 

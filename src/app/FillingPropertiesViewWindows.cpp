@@ -40,8 +40,7 @@ T* named(T* widget, const char* name) {
 
 FillingPropertiesViewWindows::FillingPropertiesViewWindows(GridViewWindows& gridView,
                                                            QWidget* parent)
-    : PropertiesViewWindows(gridView, tr("Filling Properties"), parent),
-      m_iniPath(defaultIniPath()) {
+    : PropertiesViewWindows(gridView, tr("Filling Properties"), parent) {
     setObjectName(QStringLiteral("fillingProperties"));
 
     // The dictionary: its file and what it holds.
@@ -251,13 +250,11 @@ void FillingPropertiesViewWindows::changeDictionary() {
 
 void FillingPropertiesViewWindows::saveAsDefaults() {
     endTyping();
-    Settings settings(gridView().grid(), gridView().viewSettings(), m_iniPath);
-    settings.fillMethod = gridView().fillMethod();
-    const FileReplaceResult result = settings.saveFilling();
-    if (result != FileReplaceResult::Done)
+    Settings& settings = gridView().settings();
+    if (settings.saveFilling() != FileReplaceResult::Done)
         gridView().showMessage(
             tr("Filling Properties"),
-            tr("The defaults could not be written to %1.").arg(displayName(m_iniPath)),
+            tr("The defaults could not be written to %1.").arg(displayName(settings.iniPath())),
             MessageButtons::Ok, MessageIcon::Exclamation);
     gridView().grid().refresh();
 }

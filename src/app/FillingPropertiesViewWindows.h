@@ -20,10 +20,6 @@ class FillingPropertiesViewWindows : public PropertiesViewWindows {
 public:
     explicit FillingPropertiesViewWindows(GridViewWindows& gridView, QWidget* parent = nullptr);
 
-    // The settings file "Save As Defaults" writes (the program's own by default).
-    void setIniPath(std::string path) { m_iniPath = std::move(path); }
-    const std::string& iniPath() const { return m_iniPath; }
-
 signals:
     void helpRequested(int context);
 
@@ -41,8 +37,6 @@ private:
     void stepCommonality(GridSetting setting, int steps);
     void overrideToggled(GridSetting setting, bool ticked);
     void choose(GridSetting setting, int value);
-
-    std::string m_iniPath;
 
     PVWCheckBox* m_fileBox;
     QLineEdit* m_fileName;

@@ -21,7 +21,8 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
-#include "fill/FillMethod.h"
+#include "app/GridDrag.h"
+#include "app/Settings.h"
 #include "fill/FillRandom.h"
 #include "fill/FillView.h"
 #include "grid/Grid.h"
@@ -36,6 +37,7 @@ class QScrollArea;
 namespace tessaran {
 
 class Dictionary;
+struct EditorSelection;
 
 // Which fill a fill monitor is told about.
 enum class FillKind { Normal, Unch };
@@ -56,19 +58,13 @@ public:
     virtual void fillFinished(FillKind kind, int result, const Light* light, long seconds) = 0;
 };
 
-// What a new grid starts as (the "Grid Aspect Ratio" values and the settings behind
-// them), and where its "Save As Defaults" goes.
-struct NewGridDefaults {
-    int columns = 12;
-    int rows = 12;
-    bool allLights = false;
-};
-
 class GridViewWindows : public QWidget, public GridView {
     Q_OBJECT
 public:
-    // dialogs shows everything modal and must outlive the window.
-    explicit GridViewWindows(DialogsWindows& dialogs, QWidget* parent = nullptr);
+    // dialogs shows everything modal and must outlive the window. iniPath is the settings
+    // file (tessaran.ini beside the program, or in the user's configuration folder).
+    explicit GridViewWindows(DialogsWindows& dialogs, std::string iniPath = defaultIniPath(),
+                             QWidget* parent = nullptr);
     ~GridViewWindows() override;
 
     // A scroll area holding this window (made once; the caller owns it through Qt).
@@ -82,20 +78,18 @@ public:
     const ViewSettings& viewSettings() const { return m_viewSettings; }
     DialogsWindows& dialogs() { return m_dialogs; }
     FillRandom& random() { return m_random; }
-    NewGridDefaults& newGridDefaults() { return m_newGridDefaults; }
-    // How a Normal Fill searches (a program setting; a fill in Manual mode is Standard).
-    FillMethod fillMethod() const { return m_fillMethod; }
-    void setFillMethod(FillMethod method) { m_fillMethod = method; }
-    // Called with the values as typed when "Save As Defaults" is pressed in the Grid
-    // Aspect Ratio dialog.
-    void setSaveAspectRatioDefaults(std::function<void(int columns, int rows, bool allLights)> f) {
-        m_saveAspectRatioDefaults = std::move(f);
-    }
+    // The program's defaults in tessaran.ini; the property windows save their groups
+    // through it. Its newGrid values are the Grid Aspect Ratio dialog's.
+    Settings& settings() { return *m_settings; }
+    // How a Normal Fill searches: a program setting ([Filling] FillMethod); a fill that
+    // starts in Manual mode uses the standard search whatever it says.
+    FillMethod fillMethod() const { return m_settings->fillMethod; }
+    void setFillMethod(FillMethod method) { m_settings->fillMethod = method; }
 
     // ---- Start-up ----
-    // Opens the grid file path (no message when it cannot be read) or, failing that or
-    // without one, makes a new grid from newGridDefaults(). Answers whether path was read.
-    bool startWith(const std::optional<std::string>& path);
+    // Loads the settings into the grid and the view, and opens the first argument as a
+    // grid file or, failing that or without one, makes a new grid as the settings say.
+    SettingsLoadResult start(const std::vector<std::string>& arguments, ScreenSize screen);
 
     // ---- Selection (at most one of light and cell) ----
     Light* selectedLight() const { return m_selectedLight; }
@@ -196,6 +190,11 @@ public:
     void writeGridExtras(std::ostream& out) override;
     bool readGridExtra(std::string_view line) override;
 
+    // ---- Editing with the mouse and keyboard (GridViewEditingWindows.cpp) ----
+    const GridDrag& drag() const { return m_drag; }
+    // The picture of an editing cursor (the arrow has none of ours).
+    static QPixmap dragCursorPixmap(DragCursor shape);
+
 signals:
     // The title bar text changed ("Tessaran - name [Save Required]").
     void titleChanged(const QString& title);
@@ -223,6 +222,16 @@ protected:
     // The grid looks the same enabled or disabled (the frame is disabled around every
     // fill), so that change repaints nothing.
     void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab move the selection, not the keyboard focus.
+    bool focusNextPrevChild(bool next) override;
+    // The caret shows only while the window has the focus.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The built-in commands.
@@ -251,6 +260,13 @@ private:
     std::vector<CellDigest> cellDigests() const;
     RenderOptions renderOptions() const;
     QString lightStatus(const Light& light) const;
+    // Editing (GridViewEditingWindows.cpp).
+    HitGeometry hitGeometry() const;
+    void showDragFeedback(const std::vector<LightSpec>& before);
+    void updateCursor(const QPoint& point);
+    void showSelectionStatus();
+    void typeCharacter(char ch);
+    void applySelection(const EditorSelection& selection);
 
     DialogsWindows& m_dialogs;
     // Declared before the grid so that they outlive it.
@@ -259,9 +275,7 @@ private:
     Grid m_grid;
     GridRenderer m_renderer;
     FillRandom m_random;
-    NewGridDefaults m_newGridDefaults;
-    FillMethod m_fillMethod = FillMethod::Standard;
-    std::function<void(int, int, bool)> m_saveAspectRatioDefaults;
+    std::unique_ptr<Settings> m_settings;
 
     Light* m_selectedLight = nullptr;
     Cell* m_selectedCell = nullptr;
@@ -285,6 +299,7 @@ private:
     // redrawing now (painted by the fast path when nothing else needs painting).
     std::vector<FillView::Entry> m_fillShown;
     QRegion m_fillRegion;
+    GridDrag m_drag{m_grid};
 };
 
 }  // namespace tessaran

@@ -1,11 +1,15 @@
 #include "app/PropertiesViewWindows.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QScreen>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
 
@@ -14,6 +18,7 @@
 
 #include "app/DialogsWindows.h"
 #include "app/GridViewWindows.h"
+#include "app/Settings.h"
 #include "grid/Grid.h"
 #include "output/PainterSurfaceWindows.h"
 
@@ -35,6 +40,8 @@ void PVWCheckBox::setTicked(bool ticked) {
 PVWEnumeration::PVWEnumeration(const QStringList& texts, QWidget* parent) : QComboBox(parent) {
     addItems(texts);
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Lists fill their column, so that a form's controls share one right edge.
+    setSizePolicy(QSizePolicy::Expanding, sizePolicy().verticalPolicy());
     connect(this, &QComboBox::activated, this, &PVWEnumeration::chosen);
 }
 
@@ -46,6 +53,10 @@ void PVWEnumeration::setValue(int value) {
 
 PVWEdit::PVWEdit(int maxLength, QWidget* parent) : QLineEdit(parent) {
     setMaxLength(maxLength);
+    // The grid keeps its texts in Latin-1: a character it cannot hold is not taken,
+    // rather than stored as a "?" the user never typed.
+    setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("[\\x{20}-\\x{7e}\\x{a0}-\\x{ff}]*")), this));
     connect(this, &QLineEdit::textEdited, this, &PVWEdit::edited);
     connect(this, &QLineEdit::editingFinished, this, &PVWEdit::finished);
 }
@@ -180,6 +191,12 @@ void PVWFontButton::setScale(ScreenScale scale) {
     updateSample();
 }
 
+void PVWFontButton::changeEvent(QEvent* event) {
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange)
+        updateSample();
+}
+
 void PVWFontButton::updateSample() {
     const QFont sample = screenFontWindows(m_font, m_scale, logicalDpiY());
     QWidget::setFont(sample);
@@ -187,7 +204,8 @@ void PVWFontButton::updateSample() {
     p.setColor(QPalette::ButtonText, qtColourWindows(m_font.colour));
     setPalette(p);
     const QString face = QString::fromLatin1(m_font.faceName);
-    setText(face.isEmpty() ? tr("Sample") : face);
+    // A disabled window (nothing selected) shows no font at all.
+    setText(!isEnabled() ? QString() : face.isEmpty() ? tr("Sample") : face);
     setToolTip(tr("%1, %2 pt").arg(face).arg(std::abs(m_font.height) / 20.0, 0, 'g', 3));
     updateGeometry();
 }
@@ -235,7 +253,7 @@ QStringList symmetryNames() {
 }  // namespace
 
 PVWSymmetry::PVWSymmetry(QWidget* parent) : PVWEnumeration(symmetryNames(), parent) {
-    const int size = std::max(32, 2 * fontMetrics().height());
+    const int size = std::max(36, 5 * fontMetrics().height() / 2);
     setIconSize(QSize(size, size));
     for (int type = 0; type < kTypeCount; ++type)
         setItemIcon(type, QIcon(picture(type, size)));
@@ -284,6 +302,24 @@ QPixmap PVWSymmetry::picture(int symmetryType, int size) {
     return pixmap;
 }
 
+// ---- Save As Defaults ----
+
+bool saveAsDefaultsWindows(GridViewWindows& gridView, Settings& settings,
+                           FileReplaceResult (Settings::*group)()) {
+    const FileReplaceResult result = (settings.*group)();
+    // The grid's overrides of the group are now its defaults: nothing looks different,
+    // but the property windows show the boxes cleared.
+    gridView.viewChanged();
+    emit gridView.gridModified();
+    if (result == FileReplaceResult::Done)
+        return true;
+    gridView.showMessage(QObject::tr("Save As Defaults"),
+                         QObject::tr("The defaults could not be written to %1.")
+                             .arg(QString::fromLocal8Bit(settings.iniPath())),
+                         MessageButtons::Ok, MessageIcon::Exclamation);
+    return false;
+}
+
 // ---- PropertiesViewWindows ----
 
 PropertiesViewWindows::PropertiesViewWindows(GridViewWindows& gridView, const QString& title,
@@ -305,9 +341,34 @@ PropertiesViewWindows::PropertiesViewWindows(GridViewWindows& gridView, const QS
 
 void PropertiesViewWindows::showWindow() {
     reload();
+    if (!m_placed)
+        placeBesideOwner();
     show();
     raise();
     activateWindow();
+}
+
+void PropertiesViewWindows::placeBesideOwner() {
+    m_placed = true;
+    QWidget* owner = parentWidget();
+    if (!owner || !owner->isVisible())
+        return;
+    // Beside the main window's right edge, each further open window a little lower, and
+    // kept on the screen when the main window fills it.
+    int open = 0;
+    for (const PropertiesViewWindows* other : owner->findChildren<PropertiesViewWindows*>())
+        open += other != this && other->isVisible();
+    adjustSize();
+    const QRect frame = owner->frameGeometry();
+    QPoint place(frame.right() + 8, frame.top() + 40 * open);
+    if (const QScreen* screen = owner->screen()) {
+        const QRect available = screen->availableGeometry();
+        place.setX(std::clamp(place.x(), available.left(),
+                              std::max(available.left(), available.right() - width())));
+        place.setY(std::clamp(place.y(), available.top(),
+                              std::max(available.top(), available.bottom() - height())));
+    }
+    move(place);
 }
 
 void PropertiesViewWindows::reload() {
@@ -334,6 +395,13 @@ void PropertiesViewWindows::applyChange(const std::function<void()>& change,
     m_typing = typing;
     change();
     m_applying = false;
+    reload();
+}
+
+void PropertiesViewWindows::endTyping() {
+    if (!m_typing)
+        return;
+    m_typing = nullptr;
     reload();
 }
 
@@ -364,6 +432,16 @@ void PropertiesViewWindows::addRow(QGridLayout* form, const QString& label, QWid
         text->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, text).left();
     text->setIndent(std::max(0, indent));
     addRow(form, text, control);
+}
+
+void PropertiesViewWindows::alignForms(std::initializer_list<QGridLayout*> forms) {
+    int width = 0;
+    for (QGridLayout* form : forms)
+        for (int row = 0; row < form->rowCount(); ++row)
+            if (QLayoutItem* item = form->itemAtPosition(row, 0))
+                width = std::max(width, item->sizeHint().width());
+    for (QGridLayout* form : forms)
+        form->setColumnMinimumWidth(0, width);
 }
 
 QGroupBox* PropertiesViewWindows::addGroup(const QString& title, const QString& objectName,

@@ -20,6 +20,7 @@
 #include <functional>
 
 #include "grid/Colour.h"
+#include "grid/FileReplace.h"
 #include "grid/Font.h"
 #include "output/ScreenScale.h"
 
@@ -30,6 +31,13 @@ namespace tessaran {
 
 class DialogsWindows;
 class GridViewWindows;
+class Settings;
+
+// "Save As Defaults" for one group of settings (a member function of Settings such as
+// Settings::saveView): writes the group, repaints the grid and tells the user when the
+// settings file could not be written. Answers whether it was written.
+bool saveAsDefaultsWindows(GridViewWindows& gridView, Settings& settings,
+                           FileReplaceResult (Settings::*group)());
 
 // A setting's label that is also its override box. Emits toggledByUser only for a click
 // (or the keyboard); setChecked from code emits nothing of its own.
@@ -55,7 +63,8 @@ signals:
     void chosen(int value);
 };
 
-// A one-line edit that holds at most maxLength characters. Emits edited for each change
+// A one-line edit of model text: at most maxLength characters, each one the model's
+// Latin-1 can hold (others are not taken). Emits edited for each change
 // the user types (not for setText), and finished when the user leaves it or presses Enter.
 class PVWEdit : public QLineEdit {
     Q_OBJECT
@@ -128,6 +137,9 @@ public:
 signals:
     void chosen(const tessaran::FontSpec& font);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void updateSample();
 
@@ -181,8 +193,12 @@ protected:
     // character.
     void applyChange(const std::function<void()>& change, const QObject* typing = nullptr);
     void setTakesCheckpoints(bool takes) { m_takesCheckpoints = takes; }
-    // Ends a typing run (the edit was left): the next keystroke takes a checkpoint again.
-    void endTyping() { m_typing = nullptr; }
+    // Ends a typing run (the edit was left): the next keystroke takes a checkpoint again,
+    // and the edit shows the value as the model keeps it.
+    void endTyping();
+    // Whether edit is being typed into: load() leaves its text alone then, so that what
+    // the model tidies away (trailing "." of a light text) does not vanish under the caret.
+    bool isTyping(const QObject* edit) const { return edit && edit == m_typing; }
 
     // The screen divisors of the grid window at its zoom (for font samples).
     ScreenScale screenScale() const;
@@ -191,12 +207,18 @@ protected:
     QGridLayout* addForm(QWidget* parent);
     static void addRow(QGridLayout* form, QWidget* label, QWidget* control);
     static void addRow(QGridLayout* form, const QString& label, QWidget* control);
+    // Gives the label columns of several forms one width, so that their controls line up.
+    static void alignForms(std::initializer_list<QGridLayout*> forms);
     // A framed group with its own form and a "Save As Defaults" button at its foot.
     QGroupBox* addGroup(const QString& title, const QString& objectName, QGridLayout** form,
                         QPushButton** saveButton);
 
 private:
+    // Where a window first appears: beside the main window, not over the grid.
+    void placeBesideOwner();
+
     GridViewWindows& m_gridView;
+    bool m_placed = false;
     bool m_loading = false;
     bool m_applying = false;
     bool m_takesCheckpoints = true;

@@ -155,6 +155,7 @@ void RunningPropertiesViewWindows::fillStarting(FillKind kind) {
     endChoice();
     m_running = Running::Running;
     m_pressed = Pressed::None;
+    m_syncFrequency = syncFrequency();
     m_clock.start();
     m_nextUpdate = 0;
     show();

@@ -39,8 +39,9 @@ public:
 
     // The redisplay frequency: 0 "Slow" shows placements made with full budget, 1
     // "Medium" also the first level of look-ahead, 2 "Fast" the second as well.
-    int syncFrequency() const { return m_syncFrequency; }
-    void setSyncFrequency(int frequency) { m_syncFrequency = frequency; }
+    // The program setting (View Properties' "Filling Redisplay Frequency").
+    int syncFrequency() const { return m_gridView.settings().fillSyncFrequency; }
+    void setSyncFrequency(int frequency) { m_gridView.settings().fillSyncFrequency = frequency; }
     // Where "Lookup" sends the selected word; without it the button stays disabled.
     void setLookup(std::function<void(const QString&)> lookup) { m_lookup = std::move(lookup); }
 
@@ -88,7 +89,7 @@ private:
 
     GridViewWindows& m_gridView;
     QPointer<QWidget> m_frame;
-    int m_syncFrequency = 0;
+    int m_syncFrequency = 0;  // read from the settings as each fill starts
     std::function<void(const QString&)> m_lookup;
 
     Running m_running = Running::Idle;

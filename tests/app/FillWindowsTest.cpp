@@ -361,7 +361,6 @@ TEST_F(FillWindows, FillingPropertiesChangeTheGridAndItsFile) {
     EXPECT_EQ(editor.view().fillMethod(), FillMethod::Constraint);
 
     // Save As Defaults writes the filling group and makes it the default.
-    window.setIniPath(editor.tempPath("tessaran.ini").toStdString());
     button(window, "fillingSaveAsDefaults")->click();
     const std::string ini = readFile(editor.tempPath("tessaran.ini"));
     EXPECT_NE(ini.find("StartManual=1"), std::string::npos) << ini;
