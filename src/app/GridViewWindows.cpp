@@ -21,6 +21,7 @@
 #include "app/PropertyLines.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
+#include "fill/FillMethod.h"
 #include "fill/FillOperations.h"
 #include "fill/FillReport.h"
 #include "grid/GridFile.h"
@@ -277,7 +278,8 @@ RenderOptions GridViewWindows::renderOptions() const {
     RenderOptions options;
     options.interactive = true;
     options.windowColour = 0;
-    const QColor window = palette().color(QPalette::Base);
+    // The active colour even while disabled: the grid looks the same either way.
+    const QColor window = palette().color(QPalette::Active, QPalette::Base);
     options.windowColour = rgb(window.red(), window.green(), window.blue());
     options.selectedLight = m_selectedLight;
     options.selectedCell = m_selectedLight ? nullptr : m_selectedCell;
@@ -299,6 +301,11 @@ void GridViewWindows::paintEvent(QPaintEvent* event) {
     RenderOptions options = renderOptions();
     const QRect r = event->rect();
     options.updateRect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+    if (m_filling && !m_fillRegion.isEmpty() && (event->region() - m_fillRegion).isEmpty()) {
+        m_renderer.redisplayFillLetters(surface, options);
+        return;
+    }
+    m_fillShown.clear();  // everything is drawn afresh
     if (m_selectedLight && hasFocus())
         options.caret = m_caret;
     options.rubberBand = m_drag.bandOutlines();
@@ -523,11 +530,15 @@ bool GridViewWindows::ensureDictionary(bool alert) {
     return false;
 }
 
-void GridViewWindows::setDictionary(const std::string& name) {
+void GridViewWindows::setDictionary(const std::optional<std::string>& name) {
     m_grid.checkpoint();
-    m_grid.setDictionary(name);
+    if (name)
+        m_grid.setDictionary(*name);
+    else
+        m_grid.setDictionary(std::nullopt);
     ensureDictionary(true);
     m_grid.refresh();
+    emit dictionaryChanged();
 }
 
 // ---- File handling ----
@@ -948,12 +959,13 @@ void GridViewWindows::fill(FillKind kind) {
     Light* failedLight = nullptr;
     const std::time_t t0 = std::time(nullptr);
     {
-        FillEngine engine(m_grid, Dictionary::instance(), m_random);
         if (kind == FillKind::Normal) {
-            const NormalFillOutcome outcome = engine.normalFill(startLight);
+            const NormalFillOutcome outcome = runNormalFill(
+                m_grid, Dictionary::instance(), m_random, m_settings->fillMethod, startLight);
             result = outcome.result;
             failedLight = outcome.failedLight;
         } else {
+            FillEngine engine(m_grid, Dictionary::instance(), m_random);
             result = engine.unchFill();
         }
     }

@@ -24,6 +24,7 @@
 #include "app/GridDrag.h"
 #include "app/Settings.h"
 #include "fill/FillRandom.h"
+#include "fill/FillView.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"
 #include "grid/KillListWindows.h"
@@ -80,6 +81,10 @@ public:
     // The program's defaults in tessaran.ini; the property windows save their groups
     // through it. Its newGrid values are the Grid Aspect Ratio dialog's.
     Settings& settings() { return *m_settings; }
+    // How a Normal Fill searches: a program setting ([Filling] FillMethod); a fill that
+    // starts in Manual mode uses the standard search whatever it says.
+    FillMethod fillMethod() const { return m_settings->fillMethod; }
+    void setFillMethod(FillMethod method) { m_settings->fillMethod = method; }
 
     // ---- Start-up ----
     // Loads the settings into the grid and the view, and opens the first argument as a
@@ -141,8 +146,9 @@ public:
     // The warning before saving, printing or exporting a grid with uncommitted filled
     // lights; true to go on (always true without such lights).
     bool warnUncommitted();
-    // The filling properties' dictionary choice: checkpoint, set, check.
-    void setDictionary(const std::string& name);
+    // The filling properties' dictionary choice: checkpoint, set (nothing: the grid follows
+    // the default dictionary again), check, and tell the windows that read the dictionary.
+    void setDictionary(const std::optional<std::string>& name);
 
     // ---- The dictionary ----
     // Opens the grid's effective dictionary (when it changed) and answers whether it is
@@ -167,6 +173,9 @@ public:
     void viewChanged();
     // How much of the window the last gridChanged marked for repainting (tests, benchmark).
     const QRegion& lastChangedRegion() const { return m_lastChangedRegion; }
+    // During a fill: redraws at once, in the filling colours, just the cells whose letters
+    // changed since the last redisplay (GridViewFillWindows.cpp). Answers the region.
+    QRegion redisplayFill();
 
     // ---- GridView ----
     int fillProgress(const FillView* fillView, const Light* light, int level,
@@ -203,11 +212,16 @@ signals:
     void lockKeysChanged(bool capsLock, bool numLock);
     // The frame closes itself (Exit).
     void exitRequested();
+    // The grid's dictionary was changed (the word search window reopens it).
+    void dictionaryChanged();
     // The About box and help are the frame's.
     void aboutRequested();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The grid looks the same enabled or disabled (the frame is disabled around every
+    // fill), so that change repaints nothing.
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -281,6 +295,10 @@ private:
     int m_digestRows = -1;
     int m_digestColumns = -1;
     QRegion m_lastChangedRegion;
+    // The fill's redisplay: what each cell showed at the last one, and the cells it is
+    // redrawing now (painted by the fast path when nothing else needs painting).
+    std::vector<FillView::Entry> m_fillShown;
+    QRegion m_fillRegion;
     GridDrag m_drag{m_grid};
 };
 

@@ -10,6 +10,7 @@
 
 #include "app/DialogsWindows.h"
 #include "app/ExportWindows.h"
+#include "app/FillToolsWindows.h"
 #include "app/GridToolsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/HelpWindows.h"
@@ -80,9 +81,20 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
         window.show();
         window.raise();
     });
+
+    // The Filling menu's progress window, Filling Properties and the Kill List.
+    m_fillTools =
+        std::make_unique<FillToolsWindows>(*m_gridView, m_frame.get(), [this](int context) {
+            HelpWindows& window = help();
+            window.showContext(context);
+            window.show();
+            window.raise();
+        });
 }
 
-TessaranAppWindows::~TessaranAppWindows() = default;
+TessaranAppWindows::~TessaranAppWindows() {
+    m_fillTools.reset();
+}
 
 HelpWindows& TessaranAppWindows::help() {
     if (!m_help)

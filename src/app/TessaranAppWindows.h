@@ -12,6 +12,7 @@
 namespace tessaran {
 
 class DialogsWindows;
+class FillToolsWindows;
 class GridToolsWindows;
 class ExportCommandWindows;
 class PrintCommandWindows;
@@ -32,6 +33,7 @@ public:
     TessaranAppWindows& operator=(const TessaranAppWindows&) = delete;
 
     GridViewWindows& gridView() { return *m_gridView; }
+    FillToolsWindows& fillTools() { return *m_fillTools; }
     TessaranFrameWindow& frame() { return *m_frame; }
     DialogsWindows& dialogs() { return *m_dialogs; }
     HelpWindows& help();
@@ -52,6 +54,7 @@ private:
     // Commands carried out by windows of their own; they go before the frame does.
     std::unique_ptr<ExportCommandWindows> m_export;
     std::unique_ptr<PrintCommandWindows> m_print;
+    std::unique_ptr<FillToolsWindows> m_fillTools;  // declared after the frame: goes first
     bool m_showMaximised = false;
     int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };
