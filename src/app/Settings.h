@@ -52,6 +52,8 @@ struct LookupEntry {
 };
 inline constexpr int kLookupEntryCount = 4;
 using LookupTable = std::array<LookupEntry, kLookupEntryCount>;
+// The [Lookup] section's four entries, entry by entry.
+LookupTable readLookupTable(const IniFile& ini);
 
 // How the Normal Fill searches.
 enum class FillMethod { Standard = 0, Constraint = 1 };

@@ -8,7 +8,9 @@
 
 #include "app/DialogsWindows.h"
 #include "app/GridViewWindows.h"
+#include "app/Settings.h"
 #include "app/TessaranFrameWindows.h"
+#include "app/WordSearchToolsWindows.h"
 
 namespace tessaran {
 
@@ -30,9 +32,14 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     m_frame = std::make_unique<TessaranFrameWindow>(*gridView.release());
     m_frame->setWindowTitle(QStringLiteral("Tessaran"));
     m_gridView->stateChanged();  // the title for the grid just opened
+    m_wordSearchTools = std::make_unique<WordSearchToolsWindows>(
+        *m_gridView, m_frame.get(), defaultIniPath(),
+        [frame = m_frame.get()](int context) { frame->showHelp(context); });
 }
 
-TessaranAppWindows::~TessaranAppWindows() = default;
+TessaranAppWindows::~TessaranAppWindows() {
+    m_wordSearchTools.reset();
+}
 
 void TessaranAppWindows::show() {
     if (m_showMaximised)

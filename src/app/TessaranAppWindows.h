@@ -12,6 +12,7 @@ namespace tessaran {
 class DialogsWindows;
 class GridViewWindows;
 class TessaranFrameWindow;
+class WordSearchToolsWindows;
 
 class TessaranAppWindows {
 public:
@@ -25,6 +26,7 @@ public:
 
     GridViewWindows& gridView() { return *m_gridView; }
     TessaranFrameWindow& frame() { return *m_frame; }
+    WordSearchToolsWindows& wordSearchTools() { return *m_wordSearchTools; }
     DialogsWindows& dialogs() { return *m_dialogs; }
 
     // Shows the frame as its placement says (maximised or not).
@@ -35,6 +37,7 @@ private:
     DialogsWindows* m_dialogs;
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
+    std::unique_ptr<WordSearchToolsWindows> m_wordSearchTools;  // goes before the frame
     bool m_showMaximised = false;
 };
 
