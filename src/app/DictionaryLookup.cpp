@@ -7,8 +7,8 @@ namespace tessaran {
 namespace {
 
 bool isNameChar(char c, bool hyphen) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-           c == '_' || (hyphen && c == '-');
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
+           (hyphen && c == '-');
 }
 
 // A dotted name of at least two elements, none empty or starting with a digit: a

@@ -44,8 +44,9 @@ inline constexpr int kServiceCallTimeoutMilliseconds = 10000;
 
 // The method a service and topic stand for on the bus. The topic is a method name,
 // optionally preceded by its interface and then by an object path and a blank:
-//   "Lookup"                              org.example.Dict /org/example/Dict org.example.Dict.Lookup
-//   "org.example.Words.Show"              interface org.example.Words, path /org/example/Words
+//   "Lookup"                              org.example.Dict /org/example/Dict
+//   org.example.Dict.Lookup "org.example.Words.Show"              interface org.example.Words, path
+//   /org/example/Words
 //   "/words org.example.Words.Show"       path /words
 // where the service is org.example.Dict. A missing interface is the service's name, a
 // missing path is the interface with its dots made slashes. Nothing when a part breaks

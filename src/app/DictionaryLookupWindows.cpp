@@ -59,8 +59,8 @@ ServiceCallResult DictionaryLookupWindows::callService(const std::string& servic
     if (!bus.isConnected())
         return ServiceCallResult::NoBus;
     QDBusMessage call = QDBusMessage::createMethodCall(
-        fromSettings(method->service), fromSettings(method->path),
-        fromSettings(method->interface), fromSettings(method->method));
+        fromSettings(method->service), fromSettings(method->path), fromSettings(method->interface),
+        fromSettings(method->method));
     call << fromModel(word);
     const QDBusMessage reply = bus.call(call, QDBus::Block, kServiceCallTimeoutMilliseconds);
     if (reply.type() == QDBusMessage::ReplyMessage)

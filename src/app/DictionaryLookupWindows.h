@@ -34,8 +34,7 @@ public:
 
     ServiceCallResult callService(const std::string& service, const std::string& topic,
                                   const std::string& word) override;
-    bool sendWindowCommand(const std::string& title, int command,
-                           const std::string& word) override;
+    bool sendWindowCommand(const std::string& title, int command, const std::string& word) override;
     bool runCommand(const std::vector<std::string>& arguments) override;
 
 protected:

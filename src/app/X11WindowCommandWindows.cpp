@@ -148,8 +148,7 @@ std::uint32_t X11WindowCommandWindows::findWindow(const std::string& title) {
     return 0;
 }
 
-bool X11WindowCommandWindows::sendCommand(std::uint32_t window, int command,
-                                          std::uint32_t sender) {
+bool X11WindowCommandWindows::sendCommand(std::uint32_t window, int command, std::uint32_t sender) {
     const std::optional<Display> display = openDisplay();
     if (!display || window == 0)
         return false;

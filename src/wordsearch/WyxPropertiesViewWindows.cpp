@@ -170,8 +170,8 @@ bool WyxPropertiesViewWindows::saveAsDefaults() {
 }
 
 void WyxPropertiesViewWindows::showFont(const FontSpec& font, QPushButton* button) {
-    button->setText(QString::fromLatin1(button == m_patternFontButton ? kPatternSample
-                                                                      : kMatchSample));
+    button->setText(
+        QString::fromLatin1(button == m_patternFontButton ? kPatternSample : kMatchSample));
     button->setFont(qtFontWindows(font, logicalDpiY()));
     QPalette palette = button->palette();
     palette.setColor(QPalette::ButtonText, qtColourWindows(font.colour));

@@ -23,7 +23,8 @@ WyxSettings WyxSettings::read(const IniFile& ini) {
     s.longest = heldLength(ini.readInt("Range", "Longest", s.longest));
     s.at = ini.readString("Expansions", "At", "", kTextBuffer);
     s.hash = ini.readString("Expansions", "Hash", "", kTextBuffer);
-    s.patternFont = FontSpec::fromText(ini.readString("Fonts", "Pattern", kDefaultFont, kTextBuffer));
+    s.patternFont =
+        FontSpec::fromText(ini.readString("Fonts", "Pattern", kDefaultFont, kTextBuffer));
     s.outputFont = FontSpec::fromText(ini.readString("Fonts", "Output", kDefaultFont, kTextBuffer));
     s.sorted = ini.readInt("View", "Sorted", 1) != 0;
     return s;

@@ -23,8 +23,7 @@ class Light;
 
 struct WyxSettings {
     static constexpr const char* kFileName = "wyx.ini";
-    static constexpr const char* kDefaultFont =
-        "0,0,0,-13,0,0,0,400,0,0,0,0,0,0,0,0,MS Sans Serif";
+    static constexpr const char* kDefaultFont = "0,0,0,-13,0,0,0,400,0,0,0,0,0,0,0,0,MS Sans Serif";
 
     int shortest = 1;
     int longest = 31;

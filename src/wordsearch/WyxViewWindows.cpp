@@ -112,8 +112,7 @@ void WyxMatchModel::add(std::vector<std::string> words, bool sorted) {
 
 // ---- The window ----
 
-WyxViewWindows::WyxViewWindows(GridViewWindows& gridView, std::string settingsPath,
-                               QWidget* parent)
+WyxViewWindows::WyxViewWindows(GridViewWindows& gridView, std::string settingsPath, QWidget* parent)
     : QWidget(parent, Qt::Tool),
       m_gridView(gridView),
       m_settingsPath(std::move(settingsPath)),
@@ -276,9 +275,9 @@ void WyxViewWindows::recompile() {
     bool compiled = false;
     if (valid) {
         const QByteArray text = patternText().toLatin1();
-        const std::string expanded = expandPattern(
-            std::string_view(text.constData(), static_cast<size_t>(text.size())), m_settings.at,
-            m_settings.hash);
+        const std::string expanded =
+            expandPattern(std::string_view(text.constData(), static_cast<size_t>(text.size())),
+                          m_settings.at, m_settings.hash);
         compiled = m_engine.compile(expanded, LetterMap::fromDictionary(Dictionary::instance()));
     }
     if (m_state != WyxRunState::Running)

@@ -34,8 +34,8 @@ enum class WyxRunState {
     Disabled = 0,  // the pattern does not compile, or there is no valid dictionary
     Ready = 1,
     Running = 2,
-    Stopped = 3,   // resumable
-    Closing = 4,   // the window was closed during a run; resumable
+    Stopped = 3,  // resumable
+    Closing = 4,  // the window was closed during a run; resumable
 };
 
 // The matches as the list shows them: the words' stored bytes (Latin-1), in dictionary

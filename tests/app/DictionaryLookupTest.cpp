@@ -62,20 +62,19 @@ TEST(DictionaryLookup, AnEmptyTableTriesNothingAndReportsTheFailure) {
 
 TEST(DictionaryLookup, OnlyCompleteEntriesAreTriedAndEveryOneEvenAfterASuccess) {
     RecordingLookup lookup;
-    lookup.setTable(tableFromIni(
-        "[Lookup]\n"
-        "DDEService1=org.example.Dict\nDDETopic1=Lookup\n"    // answers
-        "MessageWindow2=Wordbook\nMessageCommand2=-7\n"        // answers, negative command
-        "DDEService3=org.example.Lonely\n"                     // no topic: no attempt
-        "MessageWindow3=Thesaurus\nMessageCommand3=0\n"        // command 0: no attempt
-        "LookupCommand4=dict --db \"en gb\" %s\n"              // a command line
-        "DDETopic4=Orphan\n"));                                 // no service: no attempt
+    lookup.setTable(
+        tableFromIni("[Lookup]\n"
+                     "DDEService1=org.example.Dict\nDDETopic1=Lookup\n"  // answers
+                     "MessageWindow2=Wordbook\nMessageCommand2=-7\n"  // answers, negative command
+                     "DDEService3=org.example.Lonely\n"               // no topic: no attempt
+                     "MessageWindow3=Thesaurus\nMessageCommand3=0\n"  // command 0: no attempt
+                     "LookupCommand4=dict --db \"en gb\" %s\n"        // a command line
+                     "DDETopic4=Orphan\n"));                          // no service: no attempt
     lookup.answering = {"org.example.Dict", "Wordbook"};
     EXPECT_TRUE(lookup.lookUp("RIVER"));
-    EXPECT_EQ(lookup.attempts,
-              (std::vector<std::string>{"service org.example.Dict Lookup RIVER",
-                                        "window Wordbook -7 RIVER",
-                                        "run [dict] [--db] [en gb] [RIVER]"}));
+    EXPECT_EQ(lookup.attempts, (std::vector<std::string>{"service org.example.Dict Lookup RIVER",
+                                                         "window Wordbook -7 RIVER",
+                                                         "run [dict] [--db] [en gb] [RIVER]"}));
     EXPECT_EQ(lookup.failures, 0);
 }
 
@@ -128,10 +127,10 @@ TEST(DictionaryLookup, ServiceAndTopicNameAMethodOnTheBus) {
     EXPECT_EQ(busMethodFor("org.my-dict.App", "/ org.my_dict.App.Find"),
               (BusMethod{"org.my-dict.App", "/", "org.my_dict.App", "Find"}));
     // Names the bus cannot carry: no call is made for them.
-    EXPECT_FALSE(busMethodFor("Dictionary", "Lookup"));          // one element
-    EXPECT_FALSE(busMethodFor("org.my-dict.App", "Lookup"));     // "-" in an interface
-    EXPECT_FALSE(busMethodFor("org.example.Dict", "Look up"));   // "Look" is no path
-    EXPECT_FALSE(busMethodFor("org.example.Dict", "/a//b Run")); // empty path element
+    EXPECT_FALSE(busMethodFor("Dictionary", "Lookup"));           // one element
+    EXPECT_FALSE(busMethodFor("org.my-dict.App", "Lookup"));      // "-" in an interface
+    EXPECT_FALSE(busMethodFor("org.example.Dict", "Look up"));    // "Look" is no path
+    EXPECT_FALSE(busMethodFor("org.example.Dict", "/a//b Run"));  // empty path element
     EXPECT_FALSE(busMethodFor("org.example.Dict", "org.example.Dict.2nd"));
     EXPECT_FALSE(busMethodFor("org.example.Dict", ""));
 }
