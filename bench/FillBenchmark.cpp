@@ -1,14 +1,15 @@
 // Whole-process fill benchmark: runs `gridsmith --fill` on each grid with each dictionary
-// several times, pinned to one core, and reports whether the fill succeeded, the median
-// wall time (start-up and dictionary load included), the peak resident memory of the
+// and each fill method several times, pinned to one core, and reports whether the fill succeeded,
+// the median wall time (start-up and dictionary load included), the peak resident memory of the
 // process, and how common the fill's words are: the share of them that SCOWL lists at
 // size 35 or below (any spelling), and the words that it does not.
 //
 //   fill_benchmark [--runs N] [--gridsmith PATH] [--dictionary FILE]... [--scowl DIR]
-//                  [--timeout S] GRID...
+//                  [--method standard|constraint]... [--timeout S] GRID...
 //
 // Without grids it runs every .tgr file of bench/grids; without --dictionary, every
-// dictionary shipped beside gridsmith.
+// dictionary shipped beside gridsmith and the one the build makes with the builder's
+// defaults from a plain word list (bench/plain-words.lxd); without --method, both methods.
 
 #include <fcntl.h>
 #include <sched.h>
@@ -47,6 +48,7 @@ struct RunResult {
     bool succeeded = false;
     bool timedOut = false;
     double seconds = 0;
+    double cpuSeconds = 0;  // user and system time: what the fill cost on a busy machine
     long peakKilobytes = 0;
     std::string output;  // the first line the process wrote
 };
@@ -98,6 +100,8 @@ RunResult runProcess(std::vector<std::string> args, double timeout) {
     result.seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     result.peakKilobytes = usage.ru_maxrss;
+    result.cpuSeconds = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                        (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     std::ifstream in(outputPath);
     std::getline(in, result.output);
     std::filesystem::remove(outputPath);
@@ -170,6 +174,7 @@ int main(int argc, char** argv) {
     std::string gridsmith = TESSARAN_BINARY_DIR "/src/app/gridsmith";
     std::string scowl = "/usr/share/dict/scowl";
     std::vector<std::string> dictionaries;
+    std::vector<std::string> methods;
     std::vector<std::string> grids;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -181,6 +186,8 @@ int main(int argc, char** argv) {
             gridsmith = argv[++i];
         else if (arg == "--dictionary" && i + 1 < argc)
             dictionaries.push_back(argv[++i]);
+        else if (arg == "--method" && i + 1 < argc)
+            methods.push_back(argv[++i]);
         else if (arg == "--scowl" && i + 1 < argc)
             scowl = argv[++i];
         else
@@ -198,12 +205,22 @@ int main(int argc, char** argv) {
         for (const char* name : {"words.lxd", "words-american.lxd", "words-names.lxd"})
             if (std::filesystem::exists(folder / name))
                 dictionaries.push_back((folder / name).string());
+        const std::filesystem::path plain = TESSARAN_BINARY_DIR "/bench/plain-words.lxd";
+        if (std::filesystem::exists(plain))
+            dictionaries.push_back(plain.string());
     }
+    if (methods.empty())
+        methods = {"standard", "constraint"};
+    if (dictionaries.empty())
+        dictionaries.push_back("");  // the grid's own
     std::vector<Variant> variants;
-    for (const std::string& dictionary : dictionaries)
-        variants.push_back({std::filesystem::path(dictionary).filename().string(), dictionary, {}});
-    if (variants.empty())
-        variants.push_back({"(grid's own)", "", {}});
+    for (const std::string& dictionary : dictionaries) {
+        const std::string name = dictionary.empty()
+                                     ? "(grid's own)"
+                                     : std::filesystem::path(dictionary).filename().string();
+        for (const std::string& method : methods)
+            variants.push_back({name + " " + method, dictionary, {"--method", method}});
+    }
     const std::unordered_set<std::string> common = commonWords(scowl);
     const std::string filled = scratchFile("filled.tgr").string();
 
@@ -213,11 +230,13 @@ int main(int argc, char** argv) {
     CPU_SET(0, &cpus);
     sched_setaffinity(0, sizeof cpus, &cpus);
 
-    std::printf("%-16s %-20s %-9s %9s %9s %9s %7s  %s\n", "grid", "dictionary", "success",
-                "median s", "max s", "peak MiB", "common", "uncommon words (or the result)");
+    std::printf("%-20s %-30s %-9s %9s %9s %9s %9s %7s  %s\n", "grid", "dictionary and method",
+                "success", "median s", "max s", "cpu s", "peak MiB", "common",
+                "uncommon words (or the result)");
     for (const std::string& grid : grids) {
         for (const Variant& variant : variants) {
             std::vector<double> times;
+            std::vector<double> cpuTimes;
             long peak = 0;
             int successes = 0;
             std::string text;
@@ -225,6 +244,7 @@ int main(int argc, char** argv) {
             for (int r = 0; r < runs; ++r) {
                 const RunResult result = runFill(gridsmith, grid, variant, filled, timeout);
                 times.push_back(result.seconds);
+                cpuTimes.push_back(result.cpuSeconds);
                 peak = std::max(peak, result.peakKilobytes);
                 successes += result.succeeded;
                 filledOnce = filledOnce || result.succeeded;
@@ -234,6 +254,8 @@ int main(int argc, char** argv) {
             }
             std::sort(times.begin(), times.end());
             const double median = times[times.size() / 2];
+            std::sort(cpuTimes.begin(), cpuTimes.end());
+            const double cpuMedian = cpuTimes[cpuTimes.size() / 2];
             std::string share = "-";
             if (filledOnce && !common.empty()) {
                 // The seed is fixed, so every successful run leaves the same fill.
@@ -254,9 +276,9 @@ int main(int argc, char** argv) {
                     text = uncommon;
                 }
             }
-            std::printf("%-16s %-20s %4d/%-4d %9.3f %9.3f %9.1f %7s  %s\n",
+            std::printf("%-20s %-30s %4d/%-4d %9.3f %9.3f %9.3f %9.1f %7s  %s\n",
                         std::filesystem::path(grid).filename().c_str(), variant.label.c_str(),
-                        successes, static_cast<int>(times.size()), median, times.back(),
+                        successes, static_cast<int>(times.size()), median, times.back(), cpuMedian,
                         peak / 1024.0, share.c_str(), text.c_str());
             std::fflush(stdout);
         }

@@ -19,6 +19,7 @@
 #include "app/EditorCommands.h"
 #include "app/GridAspectRatioDialogWindows.h"
 #include "app/PropertyLines.h"
+#include "batch/DataFiles.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
 #include "fill/FillOperations.h"
@@ -526,8 +527,8 @@ std::string GridViewWindows::dictionaryPath() const {
     const std::filesystem::path path(name);
     if (name.empty() || path.is_absolute() || std::filesystem::exists(path, error))
         return name;
-    // A relative name is the program's own dictionary folder's.
-    return localPath(QCoreApplication::applicationDirPath()) + "/" + name;
+    // A relative name is a shipped dictionary's: beside the program or installed.
+    return findDataFile(name, localPath(QCoreApplication::applicationDirPath())).string();
 }
 
 bool GridViewWindows::ensureDictionary(bool alert) {

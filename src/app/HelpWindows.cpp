@@ -1,9 +1,11 @@
 #include "app/HelpWindows.h"
 
 #include "app/ResourcesWindows.h"
+#include "batch/DataFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -108,9 +110,14 @@ HelpWindows::HelpWindows(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QStringList HelpWindows::manualFolders(const QString& programDir) {
-    const QDir dir(programDir);
-    return {QDir::cleanPath(dir.filePath(QStringLiteral("help"))),
-            QDir::cleanPath(dir.filePath(QStringLiteral("../share/tessaran/help")))};
+    // The help/ folder of each place shipped data is looked for.
+    QStringList folders;
+    for (const std::filesystem::path& data :
+         dataDirectories(QFile::encodeName(programDir).toStdString())) {
+        const QDir dir(QFile::decodeName(QByteArray::fromStdString(data.string())));
+        folders << QDir::cleanPath(dir.filePath(QStringLiteral("help")));
+    }
+    return folders;
 }
 
 QString HelpWindows::findManualFolder(const QString& programDir) {

@@ -123,16 +123,8 @@ std::string homeDirectory() {
 
 }  // namespace
 
-std::string programDirectory() {
-    std::error_code error;
-    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error)
-        return {};
-    return exe.parent_path().string();
-}
-
 std::string defaultIniPath() {
-    return defaultIniPath(programDirectory());
+    return defaultIniPath(programDirectory().string());
 }
 
 std::string defaultIniPath(const std::string& programDir) {
@@ -195,21 +187,26 @@ Settings::Settings(Grid& grid, ViewSettings& view, std::string iniPath, std::str
       m_programDir(std::move(programDir)) {}
 
 std::string Settings::resolveDictionary(const std::string& name) const {
-    if (!name.empty() && name.front() == '/')
-        return name;
     if (m_programDir.empty())
         return name;
-    return m_programDir + "/" + name;
+    return findDataFile(name, m_programDir).string();
 }
 
 std::string Settings::dictionaryName(const std::optional<std::string>& path) const {
     if (!path || path->empty())
         return kDefaultDictionary;
-    // A dictionary beside the program is stored by its plain name, so that the settings
-    // stay good when the program's folder moves.
-    const std::string prefix = m_programDir + "/";
-    if (!m_programDir.empty() && path->size() > prefix.size() && path->starts_with(prefix))
-        return path->substr(prefix.size());
+    // A shipped dictionary is stored by its plain name, so that the settings stay good
+    // when the program's folder moves; only when that name finds this very file again.
+    if (!m_programDir.empty()) {
+        for (const std::filesystem::path& folder : dataDirectories(m_programDir)) {
+            const std::string prefix = folder.string() + "/";
+            if (path->size() <= prefix.size() || !path->starts_with(prefix))
+                continue;
+            const std::string name = path->substr(prefix.size());
+            if (resolveDictionary(name) == *path)
+                return name;
+        }
+    }
     return *path;
 }
 

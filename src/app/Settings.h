@@ -7,7 +7,7 @@
 //   [Appearance]   ForegroundColor, BackgroundColor  colours "R,G,B"
 //                  NumberFont, TextFont              fonts in their 17-field form, twips
 //                  BlockHole                         grid setting
-//   [Filling]      Dictionary                        relative names live beside the program
+//   [Filling]      Dictionary                        relative names: shipped data (DataFiles.h)
 //                  NormalCommonality, UnchCommonality, StartManual, FirstWordRandom
 //                  FillMethod                        0 standard, 1 constraint
 //   [Numbering]    NumbersOff, NumbersTopLeft
@@ -31,6 +31,8 @@
 #include <string_view>
 #include <vector>
 
+#include "batch/DataFiles.h"
+#include "fill/FillMethod.h"
 #include "grid/FileReplace.h"
 
 namespace tessaran {
@@ -54,9 +56,6 @@ inline constexpr int kLookupEntryCount = 4;
 using LookupTable = std::array<LookupEntry, kLookupEntryCount>;
 // The [Lookup] section's four entries, entry by entry.
 LookupTable readLookupTable(const IniFile& ini);
-
-// How the Normal Fill searches.
-enum class FillMethod { Standard = 0, Constraint = 1 };
 
 // The main window's placement in screen pixels.
 struct WindowPlacement {
@@ -85,9 +84,6 @@ struct SettingsLoadResult {
     WindowPlacement placement;
 };
 
-// The folder of the running program (from /proc/self/exe), without a trailing "/";
-// empty when it cannot be found.
-std::string programDirectory();
 // Where tessaran.ini lives: beside the program when that folder may be written, else
 // $XDG_CONFIG_HOME/tessaran/tessaran.ini (~/.config when the variable is unset or not an
 // absolute path), as an installed program's folder usually may not be.
@@ -112,7 +108,7 @@ public:
     // grid and view are the grid window's and must outlive the settings. iniPath is the
     // settings file; programDir the folder that relative dictionary names resolve against.
     Settings(Grid& grid, ViewSettings& view, std::string iniPath = defaultIniPath(),
-             std::string programDir = programDirectory());
+             std::string programDir = programDirectory().string());
 
     const std::string& iniPath() const { return m_iniPath; }
     const std::string& programDir() const { return m_programDir; }
@@ -139,11 +135,13 @@ public:
     WindowPlacement placement;  // [View] WindowCoordinates as last loaded or saved
 
     // The dictionary a name from the settings stands for: an absolute name ("/...")
-    // unchanged, anything else in the program's folder. A Windows drive path such as
+    // unchanged, anything else a shipped file (findDataFile): in the program's folder, or
+    // else in the installed data folder when it is there. A Windows drive path such as
     // "C:\words.lxd" is just a relative name here.
     std::string resolveDictionary(const std::string& name) const;
     // The name the settings store for a dictionary path: the inverse of resolveDictionary
-    // (a path inside the program's folder by its relative name), "words.lxd" for none.
+    // (a path inside a data folder by its relative name, when that name leads back to
+    // it), "words.lxd" for none.
     std::string dictionaryName(const std::optional<std::string>& path) const;
 
     // Save As Defaults, one group each. The grid-level groups first make the grid's (and

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
     : m_ownDialogs(dialogs ? nullptr : std::make_unique<DialogsWindows>()),
       m_dialogs(dialogs ? dialogs : m_ownDialogs.get()) {
     QCoreApplication::setApplicationName(QStringLiteral("Tessaran"));
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tessaran.gridsmith"));
 
     // The grid window first: it owns the grid and opens the file named on the command
     // line (a second argument is ignored), or makes a new grid.

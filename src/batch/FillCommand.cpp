@@ -16,16 +16,18 @@
 #include "batch/BatchGridView.h"
 #include "batch/BatchModes.h"
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
+#include "fill/FillMethod.h"
 #include "fill/FillOperations.h"
 #include "fill/FillRandom.h"
 #include "fill/FillReport.h"
-#include "grid/KillListWindows.h"
 #include "grid/Grid.h"
 #include "grid/GridFile.h"
 #include "grid/GridView.h"
+#include "grid/KillListWindows.h"
 #include "grid/LightDescription.h"
 
 namespace tessaran {
@@ -82,23 +84,6 @@ private:
     long m_calls = 0;
 };
 
-std::filesystem::path programDirectory() {
-    std::error_code error;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path() : exe.parent_path();
-}
-
-// A dictionary named without a directory that is not in the working directory is looked
-// for beside the program, where the build puts the default one.
-std::string locateDictionary(const std::string& name) {
-    std::error_code error;
-    const std::filesystem::path path(name);
-    if (path.has_parent_path() || std::filesystem::exists(path, error))
-        return name;
-    const auto besideProgram = programDirectory() / path;
-    return std::filesystem::exists(besideProgram, error) ? besideProgram.string() : name;
-}
-
 // The kill list dialog's normalisation: letters become their display characters, other
 // characters are dropped.
 std::string normalisedKillWord(const std::string& word, const Dictionary& dictionary) {
@@ -127,7 +112,8 @@ Light* findLight(const Grid& grid, const std::string& label) {
 void printUsage(std::ostream& out, const char* mode) {
     out << "Usage: gridsmith " << mode
         << " IN.tgr [-o OUT.tgr] [--dictionary FILE] [--start-light LABEL] [--seed N]\n"
-           "           [--commit] [--kill WORD]... [--time-limit S]\n"
+           "           [--commit] [--kill WORD]... [--time-limit S] [--method "
+           "standard|constraint]\n"
            "  -o, --output FILE     write the grid (with the fill only when --commit is given)\n"
            "  --dictionary FILE     dictionary to fill from (default: the grid's own, else "
         << kDefaultDictionary
@@ -136,7 +122,10 @@ void printUsage(std::ostream& out, const char* mode) {
            "  --seed N              seed of the random first word (default: from the clock)\n"
            "  --commit              commit the fill into the light texts before writing\n"
            "  --kill WORD           never use WORD (may be repeated)\n"
-           "  --time-limit S        abandon the fill after S seconds (default: no limit)\n";
+           "  --time-limit S        abandon the fill after S seconds (default: no limit)\n"
+           "  --method M            how the normal fill searches: standard (the default) or\n"
+           "                        constraint; a grid that starts fills in Manual mode uses\n"
+           "                        standard\n";
     if (std::string(mode) == "--unch-fill")
         out << "Runs a normal fill, then an unch fill that adjusts it through unchecked cells.\n";
 }
@@ -150,6 +139,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
                                                          {"commit", 0, false},
                                                          {"kill", 0, true},
                                                          {"time-limit", 0, true},
+                                                         {"method", 0, true},
                                                          {"help", 'h', false}});
     if (!cl.ok()) {
         err << "gridsmith " << mode << ": " << cl.error << '\n';
@@ -194,6 +184,16 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         }
     }
 
+    FillMethod method = FillMethod::Standard;
+    if (cl.has("method")) {
+        const auto parsed = parseFillMethod(cl.value("method"));
+        if (!parsed) {
+            err << "gridsmith " << mode << ": --method needs standard or constraint\n";
+            return 2;
+        }
+        method = *parsed;
+    }
+
     KillListWindows killList;
     BatchFillView view(err, &err == &std::cerr && isatty(STDERR_FILENO), timeLimit);
     Grid grid;
@@ -213,7 +213,7 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
         dictionaryName = name.value_or(cl.value("dictionary"));
     }
     Dictionary& dictionary = Dictionary::instance();
-    const std::string dictionaryPath = locateDictionary(dictionaryName);
+    const std::string dictionaryPath = findNamedFile(dictionaryName).string();
     dictionary.open(dictionaryPath);
     if (!dictionary.requireValid([&](std::string_view caption, std::string_view text) {
             err << "gridsmith " << mode << ": " << caption << ": " << utf8FromLatin1(text) << " ("
@@ -246,9 +246,9 @@ int runFill(const BatchArgs& args, std::ostream& out, std::ostream& err, bool un
     FillRandom random(seed);
     int status = 0;
     {
-        FillEngine engine(grid, dictionary, random);
         const std::time_t t0 = std::time(nullptr);
-        const NormalFillOutcome outcome = engine.normalFill(startLight);
+        const NormalFillOutcome outcome =
+            runNormalFill(grid, dictionary, random, method, startLight);
         const std::time_t t1 = std::time(nullptr);
         view.clearLine();
         // An abandoned fill closes the progress window without a result, so only a note.

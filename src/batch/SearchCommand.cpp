@@ -7,6 +7,7 @@
 
 #include "batch/BatchModes.h"
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "dictionary/Dictionary.h"
 #include "wordsearch/LetterMap.h"
@@ -22,18 +23,12 @@ constexpr const char* kUsage =
     "Usage: gridsmith --search PATTERN [options]\n"
     "Lists the dictionary's words that fit PATTERN, one a line, and their number on\n"
     "standard error.\n"
-    "  -d, --dictionary FILE   dictionary to search (default: words.lxd beside gridsmith)\n"
+    "  -d, --dictionary FILE   dictionary to search (default: the installed words.lxd)\n"
     "      --shortest N        shortest word length searched (1 to 32, default 1)\n"
     "      --longest N         longest word length searched (1 to 32, default 32)\n"
     "      --at TEXT           what \"@\" in the pattern stands for\n"
     "      --hash TEXT         what \"#\" in the pattern stands for\n"
     "      --sorted            list alphabetically instead of in dictionary order\n";
-
-std::string defaultDictionary() {
-    std::error_code error;
-    const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string("words.lxd") : (program.parent_path() / "words.lxd").string();
-}
 
 bool parseLength(const std::string& text, int& value) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -98,7 +93,9 @@ int runSearchMode(const BatchArgs& args, std::ostream& out, std::ostream& err) {
     }
 
     Dictionary dictionary;
-    const std::string file = options.value("dictionary", defaultDictionary());
+    const std::string file = options.has("dictionary")
+                                 ? findNamedFile(options.value("dictionary")).string()
+                                 : findDataFile("words.lxd").string();
     if (!dictionary.open(file)) {
         err << "gridsmith --search: " << file << ": " << kNoDictionaryCaption << '\n'
             << kNoDictionaryText << '\n';

@@ -58,6 +58,8 @@ bool DMApplication::displayAvailable() {
 int DMApplication::run(int& argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(kName);
+    // Lets the desktop match the window to the menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.tessaran.lexiforge"));
     QApplication::setWindowIcon(builderIcon());
     DMStandardDialogs dialogs;
     DMFrame frame(QCoreApplication::applicationDirPath(), dialogs);

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <tuple>
 
+#include "batch/DataFiles.h"
 #include "builder/BuilderFields.h"
 #include "builder/DMDialogs.h"
 #include "builder/DMHelpWindow.h"
@@ -39,6 +40,12 @@ constexpr qint64 kPumpInterval = 10;  // milliseconds
 // File names travel to the core in the file system's own encoding.
 std::string localName(const QString& fileName) {
     return QFile::encodeName(fileName).toStdString();
+}
+
+// A file lexiforge ships with, for the program in programDirectory (see DataFiles.h).
+QString shippedFile(const QString& programDirectory, const char* name) {
+    const std::filesystem::path found = tessaran::findDataFile(name, localName(programDirectory));
+    return QFile::decodeName(QByteArray::fromStdString(found.string()));
 }
 
 // A file name field shows the whole name on hovering, as a long one is cut short.
@@ -183,8 +190,8 @@ DMDialog::DMDialog(const QString& programDirectory, DMDialogs& dialogs, QWidget*
     help->setObjectName("helpShortcut");
     connect(help, &QShortcut::activated, this, [this] { showHelp(); });
 
-    // The mapping beside the program loads silently; without it the user chooses one.
-    const QString defaultMap = QDir(m_programDirectory).absoluteFilePath("default.lxm");
+    // The shipped mapping loads silently; without it the user chooses one.
+    const QString defaultMap = shippedFile(m_programDirectory, "default.lxm");
     m_mappingLoaded = m_mapping.readFile(localName(defaultMap)).success;
     if (m_mappingLoaded)
         showFileName(m_mappingEdit, QDir::cleanPath(defaultMap));
@@ -382,13 +389,10 @@ void DMDialog::showStatus(std::string_view format, std::string_view argument) {
 }
 
 QString DMDialog::helpFilePath(const QString& programDirectory) {
-    const QDir program(programDirectory);
-    for (const QString& candidate : {program.filePath("help/lexiforge.html"),
-                                     program.filePath("../share/tessaran/help/lexiforge.html")}) {
-        if (QFileInfo(candidate).isFile())
-            return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
-    }
-    return QString();
+    const QString manual = shippedFile(programDirectory, "help/lexiforge.html");
+    if (!QFileInfo(manual).isFile())
+        return QString();
+    return QDir::cleanPath(QFileInfo(manual).absoluteFilePath());
 }
 
 bool DMDialog::showHelp() {

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "batch/CommandLine.h"
+#include "batch/DataFiles.h"
 #include "batch/TextEncoding.h"
 #include "builder/AlphabetMapping.h"
 #include "builder/BuilderFields.h"
@@ -20,7 +21,7 @@ const std::vector<OptionSpec> kOptions = {
     {"input", 'i', true},       {"output", 'o', true}, {"map", 'm', true},
     {"description", 'd', true}, {"min", 0, true},      {"max", 0, true},
     {"sort", 0, false},         {"no-sort", 0, false}, {"commonality", 'c', true},
-    {"unique", 'u', false},     {"help", 'h', false},
+    {"unique", 'u', false},     {"help", 'h', false},  {"version", 0, false},
 };
 
 constexpr const char* kUsage =
@@ -29,7 +30,7 @@ constexpr const char* kUsage =
     "Options:\n"
     "  -i, --input FILE        word list, one word per line (required)\n"
     "  -o, --output FILE       dictionary to write (default: the word list's name with .lxd)\n"
-    "  -m, --map FILE          alphabet mapping file (default: default.lxm beside lexiforge)\n"
+    "  -m, --map FILE          alphabet mapping file (default: the installed default.lxm)\n"
     "  -d, --description TEXT  description stored in the dictionary (79 characters at most)\n"
     "      --min N             shortest word length kept, 1..31 (default 1)\n"
     "      --max N             longest word length kept, 1..31 (default 31)\n"
@@ -38,7 +39,8 @@ constexpr const char* kUsage =
     "  -u, --unique            keep only the first of words with the same letters after\n"
     "                          mapping (with --no-sort: a list already in the order wanted)\n"
     "  -c, --commonality N     commonality setting -20..20 for sorting (default 0)\n"
-    "  -h, --help              this text\n";
+    "  -h, --help              this text\n"
+    "      --version           the program's version\n";
 
 // Reports the build on the command line: messages on standard output, errors on
 // standard error, and the percentage on standard error when it is a terminal.
@@ -84,14 +86,6 @@ std::optional<int> parseInteger(const std::string& text) {
     return value;
 }
 
-// The directory that holds the running program, or the current directory when it cannot
-// be found out.
-std::filesystem::path programDirectory() {
-    std::error_code error;
-    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::filesystem::path(".") : self.parent_path();
-}
-
 }  // namespace
 
 int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
@@ -103,6 +97,10 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     }
     if (command.has("help")) {
         out << kUsage;
+        return 0;
+    }
+    if (command.has("version")) {
+        out << "lexiforge " TESSARAN_VERSION "\n";
         return 0;
     }
     if (!command.positional.empty()) {
@@ -151,7 +149,8 @@ int runLexiforge(const std::vector<std::string>& args, std::ostream& out, std::o
     std::string output = command.value("output");
     if (output.empty())
         output = dictionaryNameFor(input);
-    const std::string map = command.value("map", (programDirectory() / "default.lxm").string());
+    const std::string map = command.has("map") ? findNamedFile(command.value("map")).string()
+                                               : findDataFile("default.lxm").string();
 
     AlphabetMapping mapping;
     const MappingReadResult mapped = mapping.readFile(map);

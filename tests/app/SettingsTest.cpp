@@ -214,6 +214,31 @@ TEST_F(SettingsTest, DictionaryNamesResolveAgainstTheProgramFolder) {
     EXPECT_EQ(grid.defaultDictionary(), longName);  // a long path is never cut short
 }
 
+TEST_F(SettingsTest, AnInstalledProgramFindsItsDictionariesInTheSharedDataFolder) {
+    // folder/bin holds the program, folder/share/tessaran its data, as under /usr.
+    const std::filesystem::path bin = folder / "bin";
+    const std::filesystem::path share = folder / "share" / "tessaran";
+    std::filesystem::create_directories(bin);
+    std::filesystem::create_directories(share);
+    std::ofstream(share / "words-american.lxd") << "x";
+    Settings installed(grid, view.settings(), iniPath, bin.string());
+
+    writeIni("[Filling]\nDictionary=words-american.lxd\n");
+    installed.load({}, kScreen);
+    EXPECT_EQ(grid.defaultDictionary(), (share / "words-american.lxd").string());
+    // Saved back by its plain name, which finds the same file again.
+    installed.saveFilling();
+    EXPECT_NE(readIni().find("Dictionary=words-american.lxd"), std::string::npos) << readIni();
+
+    // One beside the program comes first, as in a build tree; the shared one is then
+    // stored by its full path, since its plain name would find the other.
+    std::ofstream(bin / "words-american.lxd") << "x";
+    EXPECT_EQ(installed.resolveDictionary("words-american.lxd"),
+              (bin / "words-american.lxd").string());
+    EXPECT_EQ(installed.dictionaryName((share / "words-american.lxd").string()),
+              (share / "words-american.lxd").string());
+}
+
 TEST(SettingsPathTest, BesideTheProgramOrInTheUsersConfigFolder) {
     const auto folder = std::filesystem::temp_directory_path();
     EXPECT_EQ(defaultIniPath(folder.string()), (folder / "tessaran.ini").string());

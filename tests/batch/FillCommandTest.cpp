@@ -83,5 +83,29 @@ TEST_F(FillCommandFixture, UnchFillFollowsTheNormalFill) {
     EXPECT_EQ(out.str(), "Fill succeeded after 0 seconds\nFill succeeded after 0 seconds\n");
 }
 
+TEST_F(FillCommandFixture, ConstraintMethodFillsWithTheSameOptionsAndTexts) {
+    EXPECT_EQ(run({"--fill", grid, "-o", output, "--dictionary", dictionary, "--commit", "--kill",
+                   "cat", "--method", "constraint"}),
+              0);
+    EXPECT_EQ(out.str(), "Fill succeeded after 0 seconds\n");
+    const std::string saved = readFile(output);
+    EXPECT_EQ(saved.find("Text=CAT"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("Text=DYE"), std::string::npos) << saved;  // the one fill without CAT
+
+    out.str("");
+    EXPECT_EQ(run({"--unch-fill", grid, "--dictionary", dictionary, "--method", "Constraint"}), 0);
+    EXPECT_EQ(out.str(), "Fill succeeded after 0 seconds\nFill succeeded after 0 seconds\n");
+
+    writeFile(scratch.file("long.tgr"), "[Tessaran 60]\r\n[Grid 4 1]\r\n[Light 0 0 4 0]\r\n");
+    out.str("");
+    EXPECT_EQ(run({"--fill", scratch.file("long.tgr"), "--dictionary", dictionary, "--method",
+                   "constraint"}),
+              1);
+    EXPECT_EQ(out.str(), "Fill failed at 1a (4) after 0 seconds\n");
+
+    EXPECT_EQ(run({"--fill", grid, "--dictionary", dictionary, "--method", "quick"}), 2);
+    EXPECT_NE(err.str().find("--method"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace tessaran::testing

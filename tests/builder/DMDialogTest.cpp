@@ -287,8 +287,13 @@ TEST_F(BuilderWindow, BuildsADictionaryTheEditorOpensWithTypedValuesHeldToRange)
     AlphabetMapping mapping;
     ASSERT_TRUE(mapping.readFile(scratch.file("default.lxm")).success);
     const std::string expected = scratch.file("expected.lxd");
-    ASSERT_TRUE(
-        testing::buildDictionary(list, expected, {"Animals \xe9", true, 20, 1, 31}, mapping));
+    ASSERT_TRUE(testing::buildDictionary(list, expected,
+                                         {.description = "Animals \xe9",
+                                          .sort = true,
+                                          .commonality = 20,
+                                          .minLength = 1,
+                                          .maxLength = 31},
+                                         mapping));
     EXPECT_EQ(readFile(output), readFile(expected));
 
     EXPECT_EQ(frame->dialog()->runState(), DMDialog::RunState::Ready);
