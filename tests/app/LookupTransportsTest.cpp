@@ -241,10 +241,15 @@ TEST(LookupTransports, AWindowFoundByItsTitleGetsTheCommandAndTheClipboardTheWor
 #ifndef TESSARAN_HAVE_XCB
     GTEST_SKIP() << "built without xcb: the window way never finds a window";
 #else
-    if (!X11WindowCommandWindows::isAvailable())
+    // The window first: an X server that loses its last client resets itself, and a
+    // connection made meanwhile fails.
+    if (qgetenv("DISPLAY").isEmpty())
         GTEST_SKIP() << "no X display (run under xvfb-run)";
     TitledWindow wordbook("Tessaran Test Wordbook");
-    ASSERT_EQ(wordbook.connectionError, 0) << qgetenv("DISPLAY").toStdString();
+    if (wordbook.connectionError != 0)
+        GTEST_SKIP() << "the X display " << qgetenv("DISPLAY").toStdString()
+                     << " cannot be reached";
+    ASSERT_TRUE(X11WindowCommandWindows::isAvailable());
     EXPECT_EQ(X11WindowCommandWindows::findWindow("Tessaran Test Wordbook"), wordbook.id());
     EXPECT_EQ(X11WindowCommandWindows::findWindow("Tessaran Test"), 0u);  // exactly the title
 
