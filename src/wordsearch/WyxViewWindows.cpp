@@ -325,6 +325,8 @@ void WyxViewWindows::run() {
     m_start->setFocus();
     QElapsedTimer sinceUpdate;
     sinceUpdate.start();
+    QElapsedTimer sinceEvents;
+    sinceEvents.start();
     bool complete = false;
     while (!m_stopRequested && !m_abandonRun) {
         const int length = m_run->length();
@@ -343,7 +345,10 @@ void WyxViewWindows::run() {
             flushMatches();
             sinceUpdate.restart();
         }
-        QCoreApplication::processEvents();
+        if (sinceEvents.elapsed() >= m_eventInterval) {
+            QCoreApplication::processEvents();
+            sinceEvents.restart();
+        }
     }
     flushMatches();
 

@@ -91,6 +91,12 @@ public:
     // The editor's Copy while the keyboard focus is in this window: Export.
     Q_INVOKABLE bool copy() { return exportMatches(); }
 
+    // How often, in milliseconds, a run lets waiting events in between its cursor calls
+    // (0: after every call). Letting them in costs far more than a call, so by default
+    // it happens often enough for Stop and Close to feel immediate and no more.
+    void setEventInterval(int milliseconds) { m_eventInterval = milliseconds; }
+    static constexpr int kDefaultEventInterval = 15;
+
     // Where Lookup sends the selected match; without it the button stays disabled.
     void setLookup(std::function<bool(const QString&)> lookup);
 
@@ -137,6 +143,7 @@ private:
     std::vector<std::string> m_pending;  // matches not yet in the list
     Light* m_light = nullptr;
     WyxRunState m_state = WyxRunState::Disabled;
+    int m_eventInterval = kDefaultEventInterval;
     bool m_stopRequested = false;
     bool m_abandonRun = false;
     bool m_patternChanging = false;

@@ -124,6 +124,7 @@ TEST_F(WordSearchWindow, StopAndContinueGiveTheListOfOneUninterruptedRun) {
     ASSERT_EQ(whole.size(), static_cast<qsizetype>(kWords.size()));
 
     // Stop after every slice, then continue until the run is complete.
+    window().setEventInterval(0);
     QTimer stopper;
     stopper.setInterval(0);
     QObject::connect(&stopper, &QTimer::timeout, [this] {
@@ -178,6 +179,7 @@ TEST_F(WordSearchWindow, ExportAndCopyPutTheSelectedMatchesOnTheClipboardInCrLfL
     QApplication::clipboard()->clear();
     select({2});
     window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window()));
     control<QListView>("wyxMatches")->setFocus();
     ASSERT_EQ(QApplication::focusWidget(), control<QListView>("wyxMatches"));
     editor.trigger(command::Copy);
@@ -300,6 +302,7 @@ TEST_F(WordSearchWindow, PropertiesClampLengthsApplyOnOkAndSaveWyxIni) {
 
 TEST_F(WordSearchWindow, ClosingDuringARunStopsItAndContinueResumes) {
     search(QStringLiteral("*"));
+    window().setEventInterval(0);
     const QStringList whole = window().matches();
     QTimer closer;
     closer.setInterval(0);
