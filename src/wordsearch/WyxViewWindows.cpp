@@ -352,18 +352,20 @@ void WyxViewWindows::run() {
     }
     flushMatches();
 
+    const bool closing = m_state == WyxRunState::Closing;
     if (complete || m_abandonRun) {
         m_run.reset();
         m_abandonRun = false;
         setState(m_engine.isCompiled() && Dictionary::instance().isValid() ? WyxRunState::Ready
                                                                            : WyxRunState::Disabled);
-    } else if (m_state == WyxRunState::Closing) {
-        hide();
-        return;
-    } else {
+    } else if (!closing) {
         setState(WyxRunState::Stopped);
     }
-    focusPattern();
+    // A close asked for during the run happens now that the run has stopped.
+    if (closing)
+        hide();
+    else
+        focusPattern();
 }
 
 void WyxViewWindows::flushMatches() {
