@@ -19,7 +19,6 @@
 #include "app/EditorCommands.h"
 #include "app/GridAspectRatioDialogWindows.h"
 #include "app/PropertyLines.h"
-#include "batch/DataFiles.h"
 #include "dictionary/Dictionary.h"
 #include "fill/FillEngine.h"
 #include "fill/FillOperations.h"
@@ -112,14 +111,18 @@ struct SelectionPlace {
 
 }  // namespace
 
-GridViewWindows::GridViewWindows(DialogsWindows& dialogs, QWidget* parent)
-    : QWidget(parent), m_dialogs(dialogs), m_renderer(m_grid, m_viewSettings) {
+GridViewWindows::GridViewWindows(DialogsWindows& dialogs, std::string iniPath, QWidget* parent)
+    : QWidget(parent),
+      m_dialogs(dialogs),
+      m_renderer(m_grid, m_viewSettings),
+      m_settings(std::make_unique<Settings>(m_grid, m_viewSettings, std::move(iniPath))) {
     setObjectName(QStringLiteral("gridView"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);  // the idle cursor shows what a press would grab
     m_grid.setObserver(this);
     m_grid.setKillList(&m_killList);
-    m_grid.setDefaultDictionary(kDefaultDictionaryName);
+    m_grid.setDefaultDictionary(m_settings->resolveDictionary(kDefaultDictionaryName));
     const QTime now = QTime::currentTime();
     m_random.setSeed(FillRandom::seedFromClock(now.minute(), now.second()));
     updateTitle();
@@ -142,12 +145,12 @@ QScrollArea* GridViewWindows::makeScrollArea(QWidget* parent) {
     return m_scrollArea;
 }
 
-bool GridViewWindows::startWith(const std::optional<std::string>& path) {
-    if (path && m_grid.readGrid(*path) == kGridFileOk)
-        return true;
-    const NewGridDefaults& d = m_newGridDefaults;
-    m_grid.newGrid(d.columns, d.rows, d.allLights);
-    return false;
+SettingsLoadResult GridViewWindows::start(const std::vector<std::string>& arguments,
+                                          ScreenSize screen) {
+    const SettingsLoadResult result = m_settings->load(arguments, screen);
+    viewChanged();
+    updateTitle();
+    return result;
 }
 
 // ---- Selection ----
@@ -289,47 +292,23 @@ RenderOptions GridViewWindows::renderOptions() const {
 
 void GridViewWindows::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    // An explicit clip lets the surface skip the cells outside the repainted area.
+    painter.setClipRegion(event->region());
     PainterSurfaceWindows surface(painter, DeviceTechnology::RasterDisplay, logicalDpiX(),
                                   logicalDpiY());
     RenderOptions options = renderOptions();
     const QRect r = event->rect();
     options.updateRect = {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-    m_renderer.paint(surface, options);
+    if (m_selectedLight && hasFocus())
+        options.caret = m_caret;
+    options.rubberBand = m_drag.bandOutlines();
 
-    // The insertion mark: a bar along the leading edge of the cell where typing goes.
-    if (m_selectedLight && hasFocus()) {
-        int position = 0;
-        const Cell* caretCell = nullptr;
-        bool pastEnd = true;
-        for (const Cell* cell : m_selectedLight->cells()) {
-            caretCell = cell;
-            if (m_caret < position + cell->textLength()) {
-                pastEnd = false;
-                break;
-            }
-            position += cell->textLength();
-        }
-        if (caretCell) {
-            const QRect cell = cellRect(*caretCell);
-            const int thickness = std::max(2, metrics().inset / 2);
-            const int inset = metrics().inset;
-            const bool across = m_selectedLight->direction() == Direction::Across;
-            const bool reversed = m_selectedLight->isReversed();
-            // Past the last position the mark sits on the trailing edge of the last cell.
-            const bool leading = !pastEnd;
-            QRect mark;
-            if (across) {
-                const bool left = leading != reversed;
-                const int x = left ? cell.left() + inset : cell.right() - inset - thickness + 1;
-                mark = QRect(x, cell.top() + inset, thickness, cell.height() - 2 * inset);
-            } else {
-                const bool top = leading != reversed;
-                const int y = top ? cell.top() + inset : cell.bottom() - inset - thickness + 1;
-                mark = QRect(cell.left() + inset, y, cell.width() - 2 * inset, thickness);
-            }
-            painter.fillRect(mark, palette().color(QPalette::Highlight));
-        }
+    if (!options.rubberBand.empty()) {
+        // The band is drawn inverted: the selection stays out of its way while it shows.
+        options.selectedLight = nullptr;
+        options.selectedCell = nullptr;
     }
+    m_renderer.paint(surface, options);
 }
 
 void GridViewWindows::viewChanged() {
@@ -431,6 +410,7 @@ void GridViewWindows::gridReshaped() {
 }
 
 void GridViewWindows::lightDeleting(const Light& light) {
+    m_drag.lightDeleting(light);
     if (m_selectedLight == &light)
         selectLight(nullptr);
     emit lightAboutToBeDeleted(&light);
@@ -528,7 +508,7 @@ std::string GridViewWindows::dictionaryPath() const {
     if (name.empty() || path.is_absolute() || std::filesystem::exists(path, error))
         return name;
     // A relative name is a shipped dictionary's: beside the program or installed.
-    return findDataFile(name, localPath(QCoreApplication::applicationDirPath())).string();
+    return m_settings->resolveDictionary(name);
 }
 
 bool GridViewWindows::ensureDictionary(bool alert) {
@@ -627,14 +607,16 @@ void GridViewWindows::newGrid() {
     if (!canClose())
         return;
     GridAspectRatioDialogWindows dialog(m_grid.columns(), m_grid.rows(),
-                                        m_newGridDefaults.allLights, window());
+                                        m_settings->newGridAllLights, window());
     dialog.setSaveAsDefaults([this](int columns, int rows, bool allLights) {
-        if (m_saveAspectRatioDefaults)
-            m_saveAspectRatioDefaults(columns, rows, allLights);
+        m_settings->newGridColumns = columns;
+        m_settings->newGridRows = rows;
+        m_settings->newGridAllLights = allLights;
+        m_settings->saveAspectRatio();
     });
     if (runModal(dialog) != QDialog::Accepted)
         return;
-    m_newGridDefaults.allLights = dialog.allLights();
+    m_settings->newGridAllLights = dialog.allLights();
     m_grid.newGrid(dialog.columns(), dialog.rows(), dialog.allLights());
 }
 
@@ -798,7 +780,7 @@ void GridViewWindows::gridCommand(int number) {
     switch (number) {
         case command::Restart:
             m_grid.checkpoint();
-            m_grid.restart(m_newGridDefaults.allLights);
+            m_grid.restart(m_settings->newGridAllLights);
             break;
         case command::Reflect:
             m_grid.checkpoint();

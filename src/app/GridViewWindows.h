@@ -21,6 +21,8 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/GridDrag.h"
+#include "app/Settings.h"
 #include "fill/FillRandom.h"
 #include "grid/Grid.h"
 #include "grid/GridView.h"
@@ -34,6 +36,7 @@ class QScrollArea;
 namespace tessaran {
 
 class Dictionary;
+struct EditorSelection;
 
 // Which fill a fill monitor is told about.
 enum class FillKind { Normal, Unch };
@@ -54,19 +57,13 @@ public:
     virtual void fillFinished(FillKind kind, int result, const Light* light, long seconds) = 0;
 };
 
-// What a new grid starts as (the "Grid Aspect Ratio" values and the settings behind
-// them), and where its "Save As Defaults" goes.
-struct NewGridDefaults {
-    int columns = 12;
-    int rows = 12;
-    bool allLights = false;
-};
-
 class GridViewWindows : public QWidget, public GridView {
     Q_OBJECT
 public:
-    // dialogs shows everything modal and must outlive the window.
-    explicit GridViewWindows(DialogsWindows& dialogs, QWidget* parent = nullptr);
+    // dialogs shows everything modal and must outlive the window. iniPath is the settings
+    // file (tessaran.ini beside the program, or in the user's configuration folder).
+    explicit GridViewWindows(DialogsWindows& dialogs, std::string iniPath = defaultIniPath(),
+                             QWidget* parent = nullptr);
     ~GridViewWindows() override;
 
     // A scroll area holding this window (made once; the caller owns it through Qt).
@@ -80,17 +77,14 @@ public:
     const ViewSettings& viewSettings() const { return m_viewSettings; }
     DialogsWindows& dialogs() { return m_dialogs; }
     FillRandom& random() { return m_random; }
-    NewGridDefaults& newGridDefaults() { return m_newGridDefaults; }
-    // Called with the values as typed when "Save As Defaults" is pressed in the Grid
-    // Aspect Ratio dialog.
-    void setSaveAspectRatioDefaults(std::function<void(int columns, int rows, bool allLights)> f) {
-        m_saveAspectRatioDefaults = std::move(f);
-    }
+    // The program's defaults in tessaran.ini; the property windows save their groups
+    // through it. Its newGrid values are the Grid Aspect Ratio dialog's.
+    Settings& settings() { return *m_settings; }
 
     // ---- Start-up ----
-    // Opens the grid file path (no message when it cannot be read) or, failing that or
-    // without one, makes a new grid from newGridDefaults(). Answers whether path was read.
-    bool startWith(const std::optional<std::string>& path);
+    // Loads the settings into the grid and the view, and opens the first argument as a
+    // grid file or, failing that or without one, makes a new grid as the settings say.
+    SettingsLoadResult start(const std::vector<std::string>& arguments, ScreenSize screen);
 
     // ---- Selection (at most one of light and cell) ----
     Light* selectedLight() const { return m_selectedLight; }
@@ -187,6 +181,11 @@ public:
     void writeGridExtras(std::ostream& out) override;
     bool readGridExtra(std::string_view line) override;
 
+    // ---- Editing with the mouse and keyboard (GridViewEditingWindows.cpp) ----
+    const GridDrag& drag() const { return m_drag; }
+    // The picture of an editing cursor (the arrow has none of ours).
+    static QPixmap dragCursorPixmap(DragCursor shape);
+
 signals:
     // The title bar text changed ("Tessaran - name [Save Required]").
     void titleChanged(const QString& title);
@@ -209,6 +208,16 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab move the selection, not the keyboard focus.
+    bool focusNextPrevChild(bool next) override;
+    // The caret shows only while the window has the focus.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     // The built-in commands.
@@ -237,6 +246,13 @@ private:
     std::vector<CellDigest> cellDigests() const;
     RenderOptions renderOptions() const;
     QString lightStatus(const Light& light) const;
+    // Editing (GridViewEditingWindows.cpp).
+    HitGeometry hitGeometry() const;
+    void showDragFeedback(const std::vector<LightSpec>& before);
+    void updateCursor(const QPoint& point);
+    void showSelectionStatus();
+    void typeCharacter(char ch);
+    void applySelection(const EditorSelection& selection);
 
     DialogsWindows& m_dialogs;
     // Declared before the grid so that they outlive it.
@@ -245,8 +261,7 @@ private:
     Grid m_grid;
     GridRenderer m_renderer;
     FillRandom m_random;
-    NewGridDefaults m_newGridDefaults;
-    std::function<void(int, int, bool)> m_saveAspectRatioDefaults;
+    std::unique_ptr<Settings> m_settings;
 
     Light* m_selectedLight = nullptr;
     Cell* m_selectedCell = nullptr;
@@ -266,6 +281,7 @@ private:
     int m_digestRows = -1;
     int m_digestColumns = -1;
     QRegion m_lastChangedRegion;
+    GridDrag m_drag{m_grid};
 };
 
 }  // namespace tessaran

@@ -6,11 +6,15 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 namespace tessaran {
 
 class DialogsWindows;
+class GridToolsWindows;
 class GridViewWindows;
+class HelpWindows;
 class TessaranFrameWindow;
 class WordSearchToolsWindows;
 
@@ -18,8 +22,10 @@ class TessaranAppWindows {
 public:
     // arguments as QCoreApplication::arguments() gives them: the program, then an
     // optional grid file (further arguments are ignored). dialogs, when given, replaces
-    // the real dialogs (tests) and must outlive the application.
-    explicit TessaranAppWindows(const QStringList& arguments, DialogsWindows* dialogs = nullptr);
+    // the real dialogs (tests) and must outlive the application; iniPath, when given,
+    // replaces the settings file's usual place.
+    explicit TessaranAppWindows(const QStringList& arguments, DialogsWindows* dialogs = nullptr,
+                                std::optional<std::string> iniPath = std::nullopt);
     ~TessaranAppWindows();
     TessaranAppWindows(const TessaranAppWindows&) = delete;
     TessaranAppWindows& operator=(const TessaranAppWindows&) = delete;
@@ -28,8 +34,11 @@ public:
     TessaranFrameWindow& frame() { return *m_frame; }
     WordSearchToolsWindows& wordSearchTools() { return *m_wordSearchTools; }
     DialogsWindows& dialogs() { return *m_dialogs; }
+    HelpWindows& help();
+    GridToolsWindows& gridTools() { return *m_gridTools; }
 
-    // Shows the frame as its placement says (maximised or not).
+    // Shows the frame as its placement says (maximised or not), then says so when the grid
+    // named on the command line could not be read.
     void show();
 
 private:
@@ -37,8 +46,12 @@ private:
     DialogsWindows* m_dialogs;
     std::unique_ptr<TessaranFrameWindow> m_frame;
     GridViewWindows* m_gridView = nullptr;  // owned by the frame through its scroll area
+    std::unique_ptr<HelpWindows> m_help;    // made when first asked for
+    // Declared after the frame, so that it goes first and its windows with it.
+    std::unique_ptr<GridToolsWindows> m_gridTools;
     std::unique_ptr<WordSearchToolsWindows> m_wordSearchTools;  // goes before the frame
     bool m_showMaximised = false;
+    int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };
 
 }  // namespace tessaran

@@ -3,20 +3,20 @@
 #include "app/DictionaryLookupWindows.h"
 #include "app/EditorCommands.h"
 #include "app/GridViewWindows.h"
-#include "app/IniFile.h"
+#include "app/Settings.h"
 #include "wordsearch/WyxViewWindows.h"
 
 namespace tessaran {
 
 WordSearchToolsWindows::WordSearchToolsWindows(GridViewWindows& gridView, QWidget* frame,
-                                               std::string settingsIniPath,
+                                               const Settings& settings,
                                                std::function<void(int)> help)
     : m_gridView(gridView),
       m_frame(frame),
-      m_wyxIniPath(wyxIniPath(settingsIniPath)),
+      m_wyxIniPath(wyxIniPath(settings.iniPath())),
       m_help(std::move(help)),
       m_lookup(std::make_unique<DictionaryLookupWindows>(gridView)) {
-    m_lookup->setTable(readLookupTable(IniFile::load(settingsIniPath)));
+    m_lookup->setTable(settings.lookupTable);
     gridView.setCommandHandler(command::WordSearch, [this] { showWordSearch(); });
 
     // The window follows the selected light; a light about to go is already deselected,

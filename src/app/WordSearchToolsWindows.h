@@ -18,12 +18,13 @@ namespace tessaran {
 
 class DictionaryLookupWindows;
 class GridViewWindows;
+class Settings;
 
 class WordSearchToolsWindows {
 public:
-    // frame parents the word search window; settingsIniPath is tessaran.ini, which holds
-    // the lookup table and beside which wyx.ini lives; help shows the manual at a context.
-    WordSearchToolsWindows(GridViewWindows& gridView, QWidget* frame, std::string settingsIniPath,
+    // frame parents the word search window; settings gives the lookup table and the
+    // folder of wyx.ini (beside tessaran.ini); help shows the manual at a context.
+    WordSearchToolsWindows(GridViewWindows& gridView, QWidget* frame, const Settings& settings,
                            std::function<void(int context)> help = {});
     ~WordSearchToolsWindows();
     WordSearchToolsWindows(const WordSearchToolsWindows&) = delete;

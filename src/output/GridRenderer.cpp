@@ -61,6 +61,44 @@ DeviceRect lightSpanBox(const RenderMetrics& m, int origin, const Light& light) 
     return spanBox(m, origin, row, column, light.length(), 1);
 }
 
+DeviceRect specSpanBox(const RenderMetrics& m, int origin, const LightSpec& spec) {
+    const int row = std::min(spec.startRow, spec.endRow);
+    const int column = std::min(spec.startColumn, spec.endColumn);
+    if (spec.direction() == Direction::Across)
+        return spanBox(m, origin, row, column, 1, spec.length());
+    return spanBox(m, origin, row, column, spec.length(), 1);
+}
+
+DeviceRect caretSpanBox(const RenderMetrics& m, int origin, const Light& light, int caret) {
+    const Cell* at = &light.lastCell();
+    int position = 0;
+    int share = 0;  // characters of the cell before the caret
+    bool pastEnd = true;
+    for (const Cell* cell : light.cells()) {
+        if (caret < position + cell->textLength()) {
+            at = cell;
+            share = caret - position;
+            pastEnd = false;
+            break;
+        }
+        position += cell->textLength();
+    }
+    const DeviceRect cell = spanBox(m, origin, at->row(), at->column(), 1, 1);
+    const int thickness = std::max(2, m.inset / 2);
+    const bool across = light.direction() == Direction::Across;
+    const int extent = across ? cell.right - cell.left : cell.bottom - cell.top;
+    const int characters = std::max(1, at->textLength());
+    // Distance of the mark from the cell's leading edge in reading order.
+    const int offset = pastEnd ? extent - thickness : share * extent / characters;
+    const bool fromStart = !light.isReversed();
+    if (across) {
+        const int x = fromStart ? cell.left + offset : cell.right - offset - thickness;
+        return {x, cell.top, x + thickness, cell.bottom};
+    }
+    const int y = fromStart ? cell.top + offset : cell.bottom - offset - thickness;
+    return {cell.left, y, cell.right, y + thickness};
+}
+
 }  // namespace
 
 // One drawing's state: the surface, the measures and colours, and the rectangle fill
@@ -182,11 +220,19 @@ public:
 
     void paintSelection() {
         if (m_options.selectedLight) {
-            m_surface.invertOutline(lightSpanBox(m_metrics, m_origin, *m_options.selectedLight));
+            const Light& light = *m_options.selectedLight;
+            m_surface.invertOutline(lightSpanBox(m_metrics, m_origin, light));
+            if (m_options.caret >= 0) {
+                const DeviceRect mark = caretSpanBox(m_metrics, m_origin, light, m_options.caret);
+                if (!mark.isEmpty())
+                    m_surface.fillRect(mark, m_foreground);
+            }
         } else if (m_options.selectedCell) {
             const Cell& cell = *m_options.selectedCell;
             m_surface.invertOutline(spanBox(m_metrics, m_origin, cell.row(), cell.column(), 1, 1));
         }
+        for (const LightSpec& spec : m_options.rubberBand)
+            m_surface.invertOutline(specSpanBox(m_metrics, m_origin, spec));
     }
 
     // The cell's letter font in device units and its background colour.
@@ -505,6 +551,15 @@ DeviceRect GridRenderer::lightBox(const Light& light, const RenderMetrics& metri
 
 DeviceRect GridRenderer::cellBox(const Cell& cell, const RenderMetrics& metrics) const {
     return spanBox(metrics, metrics.margin, cell.row(), cell.column(), 1, 1);
+}
+
+DeviceRect GridRenderer::specBox(const LightSpec& spec, const RenderMetrics& metrics) const {
+    return specSpanBox(metrics, metrics.margin, spec);
+}
+
+DeviceRect GridRenderer::caretBox(const Light& light, int caret,
+                                  const RenderMetrics& metrics) const {
+    return caretSpanBox(metrics, metrics.margin, light, caret);
 }
 
 }  // namespace tessaran

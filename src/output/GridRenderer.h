@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "grid/Colour.h"
+#include "grid/LightPosition.h"
 #include "output/DrawingSurface.h"
 #include "output/RenderMetrics.h"
 
@@ -38,6 +39,10 @@ struct RenderOptions {
     // Outlined on screen: a selected light, or else a selected cell.
     const Light* selectedLight = nullptr;
     const Cell* selectedCell = nullptr;
+    // The insertion mark in the selected light: a text position of it, or -1 for none.
+    int caret = -1;
+    // Outlined last, each rectangle once: a light being added or moved and its partners.
+    std::vector<LightSpec> rubberBand;
     // The display character of a letter index of the dictionary, for provisional letters
     // of automatic filling; without it they are not drawn.
     std::function<std::string(std::uint8_t letter)> letterText;
@@ -59,6 +64,11 @@ public:
     // The box that a light's arrow and selection outline use, in screen units.
     DeviceRect lightBox(const Light& light, const RenderMetrics& metrics) const;
     DeviceRect cellBox(const Cell& cell, const RenderMetrics& metrics) const;
+    DeviceRect specBox(const LightSpec& spec, const RenderMetrics& metrics) const;
+    // The insertion mark: a bar across the light at the leading edge of the text position
+    // caret (within a cell of several characters, that character's share of the cell);
+    // past the last position, at the trailing edge of the last cell.
+    DeviceRect caretBox(const Light& light, int caret, const RenderMetrics& metrics) const;
 
 private:
     struct LetterRecord {

@@ -66,11 +66,16 @@ PainterSurfaceWindows::PainterSurfaceWindows(QPainter& painter, DeviceTechnology
     : m_painter(painter),
       m_technology(technology),
       m_pixelsPerInchX(pixelsPerInchX),
-      m_pixelsPerInchY(pixelsPerInchY) {}
+      m_pixelsPerInchY(pixelsPerInchY) {
+    if (painter.hasClipping())
+        m_clipBounds = painter.clipBoundingRect();
+}
 
 void PainterSurfaceWindows::fillRect(const DeviceRect& rect, Colour colour) {
-    m_painter.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
-                       qtColourWindows(colour));
+    const QRect area(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+    if (m_clipBounds && !m_clipBounds->intersects(area))
+        return;
+    m_painter.fillRect(area, qtColourWindows(colour));
 }
 
 void PainterSurfaceWindows::fillPolygon(const std::vector<DevicePoint>& points, Colour colour) {
@@ -84,11 +89,22 @@ void PainterSurfaceWindows::fillPolygon(const std::vector<DevicePoint>& points, 
     m_painter.restore();
 }
 
+const PainterSurfaceWindows::CachedFont& PainterSurfaceWindows::cachedFont(const FontSpec& font) {
+    // A drawing uses two or three fonts for thousands of texts: each is made once.
+    for (const CachedFont& cached : m_fonts)
+        if (cached.spec == font)
+            return cached;
+    const QFont qtFont = qtFontWindows(font, m_pixelsPerInchY);
+    m_fonts.push_back({font, qtFont, QFontMetricsF(qtFont, m_painter.device())});
+    return m_fonts.back();
+}
+
 void PainterSurfaceWindows::drawText(int x, int y, std::string_view latin1, const FontSpec& font,
                                      const TextStyle& style) {
     const QString text = QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()));
-    const QFont qtFont = qtFontWindows(font, m_pixelsPerInchY);
-    const QFontMetricsF metrics(qtFont, m_painter.device());
+    const CachedFont& cached = cachedFont(font);
+    const QFont& qtFont = cached.font;
+    const QFontMetricsF& metrics = cached.metrics;
     const qreal width = metrics.horizontalAdvance(text);
     qreal left = x;
     if (style.horizontal == HorizontalAlign::Right)
@@ -101,6 +117,14 @@ void PainterSurfaceWindows::drawText(int x, int y, std::string_view latin1, cons
     if (style.vertical == VerticalAlign::Bottom)
         baseline = y - metrics.descent();
 
+    // Texts wholly outside the area being repainted cost shaping for nothing.
+    if (m_clipBounds) {
+        const qreal reach = std::max(width, metrics.maxWidth());
+        const QRectF extent(left - reach, baseline - metrics.ascent(), width + 2 * reach,
+                            metrics.ascent() + metrics.descent());
+        if (!m_clipBounds->intersects(extent))
+            return;
+    }
     if (style.box == TextBox::Extent) {
         m_painter.fillRect(
             QRectF(left, baseline - metrics.ascent(), width, metrics.ascent() + metrics.descent()),
@@ -111,11 +135,17 @@ void PainterSurfaceWindows::drawText(int x, int y, std::string_view latin1, cons
                                   metrics.ascent() + metrics.descent()),
                            qtColourWindows(style.boxColour));
     }
-    m_painter.save();
-    m_painter.setFont(qtFont);
-    m_painter.setPen(qtColourWindows(style.colour));
+    // The painter's font and pen change only when they must: a grid draws thousands of
+    // texts in two or three fonts and colours.
+    if (m_currentFont != &cached) {
+        m_painter.setFont(qtFont);
+        m_currentFont = &cached;
+    }
+    if (!m_textColour || *m_textColour != style.colour) {
+        m_painter.setPen(qtColourWindows(style.colour));
+        m_textColour = style.colour;
+    }
     m_painter.drawText(QPointF(left, baseline), text);
-    m_painter.restore();
 }
 
 void PainterSurfaceWindows::invertOutline(const DeviceRect& rect) {

@@ -4,7 +4,11 @@
 // settings are drawn with the installed faces that stand in for them.
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <deque>
+#include <optional>
 
 #include "output/DrawingSurface.h"
 
@@ -17,7 +21,8 @@ QColor qtColourWindows(Colour colour);
 
 class PainterSurfaceWindows : public DrawingSurface {
 public:
-    // The painter must stay active for the surface's life.
+    // The painter must stay active for the surface's life, and keep the clip it has now
+    // (drawing outside that clip is skipped early).
     PainterSurfaceWindows(QPainter& painter, DeviceTechnology technology, int pixelsPerInchX,
                           int pixelsPerInchY);
 
@@ -31,10 +36,22 @@ public:
     void invertOutline(const DeviceRect& rect) override;
 
 private:
+    struct CachedFont {
+        FontSpec spec;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const CachedFont& cachedFont(const FontSpec& font);
+
     QPainter& m_painter;
     DeviceTechnology m_technology;
     int m_pixelsPerInchX;
     int m_pixelsPerInchY;
+    std::deque<CachedFont> m_fonts;  // stable references as it grows
+    const CachedFont* m_currentFont = nullptr;
+    std::optional<Colour> m_textColour;
+    // The painter's clip when the surface was made: drawing wholly outside it is skipped.
+    std::optional<QRectF> m_clipBounds;
 };
 
 }  // namespace tessaran

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -22,8 +23,11 @@ inline QString exampleGrid(const char* name) {
 
 class EditorFixture {
 public:
+    // The settings file lives in a folder of the test's own, so no test sees another's
+    // defaults.
     explicit EditorFixture(QStringList arguments = {QStringLiteral("gridsmith")})
-        : app(arguments, &dialogs) {}
+        : app(arguments, &dialogs, QFile::encodeName(temp.filePath("tessaran.ini")).toStdString()) {
+    }
 
     GridViewWindows& view() { return app.gridView(); }
     Grid& grid() { return app.gridView().grid(); }
@@ -37,9 +41,9 @@ public:
     QString title() { return frame().windowTitle(); }
     QString tempPath(const char* name) { return temp.filePath(QString::fromLatin1(name)); }
 
+    QTemporaryDir temp;
     ScriptedDialogsWindows dialogs;
     TessaranAppWindows app;
-    QTemporaryDir temp;
 };
 
 }  // namespace tessaran

@@ -227,10 +227,6 @@ TEST(FileCommands, UncommittedFillIsWarnedAboutBeforeSaving) {
 
 TEST(FileCommands, NewGridSizesAreClampedWhileSaveAsDefaultsKeepsThemAsTyped) {
     EditorFixture editor;
-    std::optional<std::tuple<int, int, bool>> savedDefaults;
-    editor.view().setSaveAspectRatioDefaults([&](int columns, int rows, bool all) {
-        savedDefaults = {columns, rows, all};
-    });
     editor.dialogs.dialogActions = {[](QDialog& dialog) {
         dialog.findChild<QSpinBox*>(QStringLiteral("columns"))->setValue(80);
         dialog.findChild<QSpinBox*>(QStringLiteral("rows"))->setValue(9);
@@ -242,10 +238,20 @@ TEST(FileCommands, NewGridSizesAreClampedWhileSaveAsDefaultsKeepsThemAsTyped) {
     EXPECT_EQ(editor.grid().columns(), 50);
     EXPECT_EQ(editor.grid().rows(), 9);
     EXPECT_FALSE(editor.grid().lights().empty());
-    ASSERT_TRUE(savedDefaults);
-    EXPECT_EQ(*savedDefaults, std::make_tuple(80, 9, true));
     // The choice is remembered for the next New and for Restart.
-    EXPECT_TRUE(editor.view().newGridDefaults().allLights);
+    EXPECT_TRUE(editor.view().settings().newGridAllLights);
+
+    // The defaults were written as typed, and the next start makes such a grid.
+    const std::string ini = readAll(editor.tempPath("tessaran.ini"));
+    EXPECT_NE(ini.find("[AspectRatio]"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Columns=80"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Rows=9"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("AddLights=1"), std::string::npos) << ini;
+    EXPECT_EQ(ini.find("ZoomFactor"), std::string::npos) << "only its own group: " << ini;
+    TessaranAppWindows again({QStringLiteral("gridsmith")}, &editor.dialogs,
+                             QFile::encodeName(editor.tempPath("tessaran.ini")).toStdString());
+    EXPECT_EQ(again.gridView().grid().columns(), 50);
+    EXPECT_EQ(again.gridView().grid().rows(), 9);
 }
 
 }  // namespace

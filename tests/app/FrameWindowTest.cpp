@@ -52,6 +52,8 @@ TEST(FrameWindow, ToolBarHoldsTheFifteenGadgetsInOrder) {
 
 TEST(FrameWindow, CommandsWithoutAWindowYetAreUnavailableUntilRegistered) {
     EditorFixture editor;
+    // Its window's handler taken away, the command is one without a window.
+    editor.view().setCommandHandler(command::Statistics, {});
     editor.frame().updateCommandStates();
     EXPECT_FALSE(editor.action(command::Statistics)->isEnabled());
     int runs = 0;
@@ -60,6 +62,35 @@ TEST(FrameWindow, CommandsWithoutAWindowYetAreUnavailableUntilRegistered) {
     ASSERT_TRUE(editor.action(command::Statistics)->isEnabled());
     editor.action(command::Statistics)->trigger();
     EXPECT_EQ(runs, 1);
+}
+
+TEST(FrameWindow, HelpFollowsTheHighlightedMenuAndItem) {
+    EditorFixture editor;
+    std::vector<int> shown;
+    editor.frame().setHelpHandler([&shown](int context) { shown.push_back(context); });
+    editor.frame().showContextHelp();  // no menu open
+    QMenu* gridMenu = editor.frame().menu(static_cast<int>(EditorMenu::Grid));
+    emit gridMenu->aboutToShow();
+    editor.frame().showContextHelp();
+    emit gridMenu->hovered(editor.action(command::Rotate));
+    editor.frame().showContextHelp();
+    emit gridMenu->aboutToHide();
+    editor.frame().showContextHelp();
+    editor.trigger(command::HelpContents);
+    EXPECT_EQ(shown, (std::vector<int>{640, 3690, command::Rotate, 640,
+                                       TessaranFrameWindow::kHelpContents}));
+}
+
+TEST(FrameWindow, ClosingStoresTheWindowPlacementInTheSettings) {
+    EditorFixture editor;
+    editor.frame().setGeometry(40, 50, 700, 500);
+    editor.frame().show();
+    ASSERT_TRUE(editor.frame().close());
+    QFile ini(editor.tempPath("tessaran.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString text = QString::fromLatin1(ini.readAll());
+    EXPECT_TRUE(text.contains(QStringLiteral("WindowCoordinates=0,40,50,700,500")))
+        << text.toStdString();
 }
 
 }  // namespace
