@@ -44,8 +44,8 @@ constexpr EditorCommand kCommands[] = {
 
     {command::LightProperties, Light, "&Properties...", "", "Change the way the selected light appears", 0, false, Always},
     {command::OneShotFill, Light, "&One-shot Fill\tCtrl+B", "Ctrl+B", "Cycle through the possible ways to fill the selected light", 0, true, Always},
-    {command::LightUndoFill, Light, "&Undo Fill\tCtrl+L", "Ctrl+L", "Clear the unconfirmed filled word from the selected light", 0, false, Always},
-    {command::LightCommitFill, Light, "Co&mmit Fill\tCtrl+J", "Ctrl+J", "Commit the unconfirmed filled word in the selected light", 0, false, Always},
+    {command::LightUndoFill, Light, "&Undo Fill\tCtrl+L", "Ctrl+L", "Clear the unconfirmed filled word from the selected light", 0, false, LightNotComplete},
+    {command::LightCommitFill, Light, "Co&mmit Fill\tCtrl+J", "Ctrl+J", "Commit the unconfirmed filled word in the selected light", 0, false, LightProvisional},
     {command::DeleteLight, Light, "&Delete\tCtrl+Del", "Ctrl+Del", "Delete the light and those symmetrical to it", 0, true, Always},
     {command::KillWord, Light, "&Kill Word\tCtrl+K", "Ctrl+K", "Stop the word in the selected light being used in automatic filling", 0, false, Always},
     {command::ReverseLight, Light, "&Reverse", "", "Reverse the direction in which words are placed in the selected light", 0, false, Always},
@@ -127,10 +127,14 @@ std::string plainItemText(std::string_view itemText) {
     return plain;
 }
 
-bool isCommandEnabled(const EditorCommand& command, const Grid& grid) {
+bool isCommandEnabled(const EditorCommand& command, const Grid& grid, const Light* selected) {
     switch (command.enabling) {
         case CommandEnabling::Always:
             return true;
+        case CommandEnabling::LightNotComplete:
+            return selected && selected->fillState() != 1;
+        case CommandEnabling::LightProvisional:
+            return selected && selected->fillState() == 2;
         case CommandEnabling::UndoState:
             return grid.undoState() != 0;
         case CommandEnabling::FillableLight:
@@ -144,9 +148,9 @@ bool isCommandEnabled(const EditorCommand& command, const Grid& grid) {
     return true;
 }
 
-bool isCommandEnabled(int number, const Grid& grid) {
+bool isCommandEnabled(int number, const Grid& grid, const Light* selected) {
     const EditorCommand* c = findEditorCommand(number);
-    return c && isCommandEnabled(*c, grid);
+    return c && isCommandEnabled(*c, grid, selected);
 }
 
 std::string gridDisplayName(const std::optional<std::string>& fileName) {

@@ -13,6 +13,7 @@
 namespace tessaran {
 
 class Grid;
+class Light;
 
 // Command numbers (also the numbers of their hints and help contexts).
 namespace command {
@@ -73,6 +74,8 @@ enum class CommandEnabling {
     FillableLight,     // some light has fillState 2 or 3 (Normal Fill)
     ProvisionalLight,  // some light has fillState 2 (Unch Fill, Undo Fill, Commit Fill)
     UndoState,         // the undo state is not 0
+    LightNotComplete,  // the selected light has fillState other than 1 (its Undo Fill)
+    LightProvisional,  // the selected light has fillState 2 (its Commit Fill)
 };
 
 struct EditorCommand {
@@ -110,10 +113,12 @@ std::span<const int> toolBarLayout();
 // and tests ("&New...\tCtrl+N" -> "New...").
 std::string plainItemText(std::string_view itemText);
 
-// Whether the grid lets the command be chosen now. Commands that need a selection are
-// enabled without one and then do nothing.
-bool isCommandEnabled(const EditorCommand& command, const Grid& grid);
-bool isCommandEnabled(int number, const Grid& grid);
+// Whether the grid lets the command be chosen now. Most commands that need a selection
+// are enabled without one and then do nothing; the Light menu's fill commands follow the
+// selected light's fill state, so they need `selected`.
+bool isCommandEnabled(const EditorCommand& command, const Grid& grid,
+                      const Light* selected = nullptr);
+bool isCommandEnabled(int number, const Grid& grid, const Light* selected = nullptr);
 
 // The grid's name as the title shows it: the file name without its folder and without
 // its extension, or "[Not saved]" when there is none.

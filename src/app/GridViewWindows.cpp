@@ -657,7 +657,7 @@ bool GridViewWindows::isCommandAvailable(int number) const {
         return false;
     if (!hasCommandHandler(number) && !isBuiltInCommand(number))
         return false;
-    return isCommandEnabled(number, m_grid);
+    return isCommandEnabled(number, m_grid, m_selectedLight);
 }
 
 bool GridViewWindows::runCommand(int number) {

@@ -1,6 +1,8 @@
 #include "app/PropertiesViewWindows.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -303,6 +305,40 @@ QPixmap PVWSymmetry::picture(int symmetryType, int size) {
 }
 
 // ---- Save As Defaults ----
+
+QDialogButtonBox* settingsDialogButtonsWindows(QDialog& dialog, std::function<void()> apply,
+                                               std::function<void()> saveAsDefaults,
+                                               std::function<void()> showHelp, QPushButton** help) {
+    auto* buttons = new QDialogButtonBox(&dialog);
+    QPushButton* ok = buttons->addButton(QObject::tr("&OK"), QDialogButtonBox::AcceptRole);
+    ok->setObjectName(QStringLiteral("ok"));
+    ok->setDefault(true);
+    QPushButton* cancel = buttons->addButton(QObject::tr("&Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("cancel"));
+    QPushButton* applyButton =
+        buttons->addButton(QObject::tr("&Apply"), QDialogButtonBox::ApplyRole);
+    applyButton->setObjectName(QStringLiteral("apply"));
+    QPushButton* save =
+        buttons->addButton(QObject::tr("&Save As Defaults"), QDialogButtonBox::ActionRole);
+    save->setObjectName(QStringLiteral("saveAsDefaults"));
+    QPushButton* helpButton = buttons->addButton(QObject::tr("&Help"), QDialogButtonBox::HelpRole);
+    helpButton->setObjectName(QStringLiteral("help"));
+    helpButton->setEnabled(false);
+    // Return in a field means OK, never one of the other buttons.
+    for (QPushButton* button : {cancel, applyButton, save, helpButton})
+        button->setAutoDefault(false);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, [&dialog, apply] {
+        apply();
+        dialog.accept();
+    });
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    QObject::connect(applyButton, &QPushButton::clicked, &dialog, [apply] { apply(); });
+    QObject::connect(save, &QPushButton::clicked, &dialog, [saveAsDefaults] { saveAsDefaults(); });
+    QObject::connect(helpButton, &QPushButton::clicked, &dialog, [showHelp] { showHelp(); });
+    if (help)
+        *help = helpButton;
+    return buttons;
+}
 
 bool saveAsDefaultsWindows(GridViewWindows& gridView, Settings& settings,
                            FileReplaceResult (Settings::*group)()) {

@@ -24,6 +24,8 @@
 #include "grid/Font.h"
 #include "output/ScreenScale.h"
 
+class QDialog;
+class QDialogButtonBox;
 class QGridLayout;
 class QGroupBox;
 
@@ -38,6 +40,13 @@ class Settings;
 // settings file could not be written. Answers whether it was written.
 bool saveAsDefaultsWindows(GridViewWindows& gridView, Settings& settings,
                            FileReplaceResult (Settings::*group)());
+
+// The button row of a modal settings dialog: "&OK" (apply, then accept), "&Cancel",
+// "&Apply", "&Save As Defaults" and "&Help", named ok, cancel, apply, saveAsDefaults and
+// help. Help starts disabled (it needs a help handler); *help receives it.
+QDialogButtonBox* settingsDialogButtonsWindows(QDialog& dialog, std::function<void()> apply,
+                                               std::function<void()> saveAsDefaults,
+                                               std::function<void()> showHelp, QPushButton** help);
 
 // A setting's label that is also its override box. Emits toggledByUser only for a click
 // (or the keyboard); setChecked from code emits nothing of its own.

@@ -257,8 +257,12 @@ void TessaranFrameWindow::showContextHelp() {
 }
 
 void TessaranFrameWindow::applyPlacement(bool maximised, const QRect& geometry) {
-    if (geometry.isValid())
-        setGeometry(geometry);
+    // The stored corner is the outer frame's, as move() takes it: placing the inner area
+    // there instead would put the title bar above the screen at the default 0,0.
+    if (geometry.isValid()) {
+        move(geometry.topLeft());
+        resize(geometry.size());
+    }
     if (maximised)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -299,8 +303,11 @@ void TessaranFrameWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_storePlacement)
-        m_storePlacement(isMaximized(), normalGeometry());
+    if (m_storePlacement) {
+        // The frame's corner, to match applyPlacement; the size is the inner area's.
+        const QPoint frameOffset = frameGeometry().topLeft() - geometry().topLeft();
+        m_storePlacement(isMaximized(), normalGeometry().translated(frameOffset));
+    }
     event->accept();
 }
 

@@ -125,32 +125,13 @@ UnchModelViewWindows::UnchModelViewWindows(GridViewWindows& gridView, Settings& 
         });
     }
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("ok"));
-    ok->setDefault(true);
-    QPushButton* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("cancel"));
-    QPushButton* applyButton = buttons->addButton(tr("&Apply"), QDialogButtonBox::ApplyRole);
-    applyButton->setObjectName(QStringLiteral("apply"));
-    QPushButton* save = buttons->addButton(tr("&Save As Defaults"), QDialogButtonBox::ActionRole);
-    save->setObjectName(QStringLiteral("saveAsDefaults"));
-    m_help = buttons->addButton(tr("&Help"), QDialogButtonBox::HelpRole);
-    m_help->setObjectName(QStringLiteral("help"));
-    m_help->setEnabled(false);
-    for (QPushButton* button : {cancel, applyButton, save, m_help})
-        button->setAutoDefault(false);
-    connect(ok, &QPushButton::clicked, this, [this] {
-        apply();
-        accept();
-    });
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(applyButton, &QPushButton::clicked, this, &UnchModelViewWindows::apply);
-    connect(save, &QPushButton::clicked, this, [this] { saveAsDefaults(); });
-    connect(m_help, &QPushButton::clicked, this, [this] {
-        if (m_helpHandler)
-            m_helpHandler(command::UnchModel);
-    });
+    auto* buttons = settingsDialogButtonsWindows(
+        *this, [this] { apply(); }, [this] { saveAsDefaults(); },
+        [this] {
+            if (m_helpHandler)
+                m_helpHandler(command::UnchModel);
+        },
+        &m_help);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(unching);

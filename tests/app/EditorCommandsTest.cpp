@@ -92,6 +92,31 @@ TEST(EditorCommands, FillCommandsFollowTheLightsFillStates) {
     EXPECT_FALSE(isCommandEnabled(command::UndoFill, f.grid));
 }
 
+TEST(EditorCommands, LightFillCommandsFollowTheSelectedLight) {
+    GridFixture f(5, 5);
+    Light* light = f.across(0, 0, 3);
+    f.grid.refresh();
+    // Nothing selected: the Light menu's fill commands have nothing to act on.
+    EXPECT_FALSE(isCommandEnabled(command::LightUndoFill, f.grid));
+    EXPECT_FALSE(isCommandEnabled(command::LightCommitFill, f.grid));
+    ASSERT_EQ(light->fillState(), 3);  // open
+    EXPECT_TRUE(isCommandEnabled(command::LightUndoFill, f.grid, light));
+    EXPECT_FALSE(isCommandEnabled(command::LightCommitFill, f.grid, light));
+
+    for (Cell* cell : light->cells())
+        cell->setFilledLetter(0);
+    f.grid.refresh();
+    ASSERT_EQ(light->fillState(), 2);  // provisionally filled
+    EXPECT_TRUE(isCommandEnabled(command::LightUndoFill, f.grid, light));
+    EXPECT_TRUE(isCommandEnabled(command::LightCommitFill, f.grid, light));
+
+    light->setText("CAT");
+    f.grid.refresh();
+    ASSERT_EQ(light->fillState(), 1);  // complete
+    EXPECT_FALSE(isCommandEnabled(command::LightUndoFill, f.grid, light));
+    EXPECT_FALSE(isCommandEnabled(command::LightCommitFill, f.grid, light));
+}
+
 TEST(EditorCommands, UndoIsOfferedInEveryStateButTheFirst) {
     GridFixture f(3, 3);
     EXPECT_FALSE(isCommandEnabled(command::Undo, f.grid));

@@ -81,10 +81,13 @@ TEST(FrameWindow, HelpFollowsTheHighlightedMenuAndItem) {
                                        TessaranFrameWindow::kHelpContents}));
 }
 
-TEST(FrameWindow, ClosingStoresTheWindowPlacementInTheSettings) {
+TEST(FrameWindow, PlacementPutsTheFrameAtTheStoredCornerAndStoresItBack) {
     EditorFixture editor;
-    editor.frame().setGeometry(40, 50, 700, 500);
+    // The stored corner is the frame's, so that 0,0 leaves the title bar on the screen.
+    editor.frame().applyPlacement(false, QRect(40, 50, 700, 500));
     editor.frame().show();
+    EXPECT_EQ(editor.frame().frameGeometry().topLeft(), QPoint(40, 50));
+    EXPECT_EQ(editor.frame().size(), QSize(700, 500));
     ASSERT_TRUE(editor.frame().close());
     QFile ini(editor.tempPath("tessaran.ini"));
     ASSERT_TRUE(ini.open(QIODevice::ReadOnly));

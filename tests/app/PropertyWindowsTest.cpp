@@ -452,9 +452,10 @@ TEST_F(PropertyWindows, EveryWindowShowsItsLabelsWhole) {
             editor.view().selectLight(across(0));
         QCoreApplication::processEvents();
         for (QWidget* child : window->findChildren<QWidget*>()) {
-            if (!child->isVisible() || !qobject_cast<QAbstractButton*>(child) &&
-                                           !qobject_cast<QLabel*>(child) &&
-                                           !qobject_cast<QComboBox*>(child))
+            const bool labelOrControl = qobject_cast<QAbstractButton*>(child) ||
+                                        qobject_cast<QLabel*>(child) ||
+                                        qobject_cast<QComboBox*>(child);
+            if (!child->isVisible() || !labelOrControl)
                 continue;
             EXPECT_GE(child->width(), child->minimumSizeHint().width())
                 << file << " " << child->objectName().toStdString();
