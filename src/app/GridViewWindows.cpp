@@ -842,7 +842,8 @@ void GridViewWindows::undo() {
 void GridViewWindows::copy() {
     // A tool window with the keyboard focus copies its own selection.
     if (QWidget* focus = QApplication::focusWidget(); focus && focus->window() != window()) {
-        if (QMetaObject::invokeMethod(focus, "copy"))
+        if (QMetaObject::invokeMethod(focus->window(), "copy") ||
+            QMetaObject::invokeMethod(focus, "copy"))
             return;
     }
     std::string letters;

@@ -302,16 +302,22 @@ void Settings::loadGuidelines(const IniFile& ini) {
         m_grid.setDefaultUnchModel(parseUnchModel(text).normalised());
 }
 
-void Settings::loadLookup(const IniFile& ini) {
+LookupTable readLookupTable(const IniFile& ini) {
+    LookupTable table;
     for (int n = 0; n < kLookupEntryCount; ++n) {
         const std::string digit = std::to_string(n + 1);
-        LookupEntry& entry = lookupTable[n];
+        LookupEntry& entry = table[n];
         entry.ddeService = ini.readString("Lookup", "DDEService" + digit, "", kLongText);
         entry.ddeTopic = ini.readString("Lookup", "DDETopic" + digit, "", kLongText);
         entry.messageWindow = ini.readString("Lookup", "MessageWindow" + digit, "", kLongText);
         entry.messageCommand = ini.readInt("Lookup", "MessageCommand" + digit, 0);
         entry.lookupCommand = ini.readString("Lookup", "LookupCommand" + digit, "", kLongText);
     }
+    return table;
+}
+
+void Settings::loadLookup(const IniFile& ini) {
+    lookupTable = readLookupTable(ini);
 }
 
 FileReplaceResult Settings::saveDimensions() {

@@ -54,6 +54,8 @@ struct LookupEntry {
 };
 inline constexpr int kLookupEntryCount = 4;
 using LookupTable = std::array<LookupEntry, kLookupEntryCount>;
+// The [Lookup] section's four entries, entry by entry.
+LookupTable readLookupTable(const IniFile& ini);
 
 // The main window's placement in screen pixels.
 struct WindowPlacement {

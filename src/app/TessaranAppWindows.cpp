@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/DialogsWindows.h"
+#include "app/DictionaryLookupWindows.h"
 #include "app/ExportWindows.h"
 #include "app/FillToolsWindows.h"
 #include "app/GridToolsWindows.h"
@@ -17,7 +18,9 @@
 #include "app/PrintWindows.h"
 #include "app/PropertyDialogsWindows.h"
 #include "app/ResourcesWindows.h"
+#include "app/RunningPropertiesViewWindows.h"
 #include "app/TessaranFrameWindows.h"
+#include "app/WordSearchToolsWindows.h"
 #include "grid/GridFile.h"
 
 namespace tessaran {
@@ -82,17 +85,27 @@ TessaranAppWindows::TessaranAppWindows(const QStringList& arguments, DialogsWind
         window.raise();
     });
 
+    // The help handler the tool windows share.
+    const auto showHelp = [this](int context) {
+        HelpWindows& window = help();
+        window.showContext(context);
+        window.show();
+        window.raise();
+    };
+
     // The Filling menu's progress window, Filling Properties and the Kill List.
-    m_fillTools =
-        std::make_unique<FillToolsWindows>(*m_gridView, m_frame.get(), [this](int context) {
-            HelpWindows& window = help();
-            window.showContext(context);
-            window.show();
-            window.raise();
-        });
+    m_fillTools = std::make_unique<FillToolsWindows>(*m_gridView, m_frame.get(), showHelp);
+
+    // The Filling menu's Word Search and the Edit menu's Lookup.
+    m_wordSearchTools = std::make_unique<WordSearchToolsWindows>(*m_gridView, m_frame.get(),
+                                                                 m_gridView->settings(), showHelp);
+    // The fill progress window's Lookup goes through the same lookup as the Edit menu's.
+    m_fillTools->progress().setLookup(
+        [this](const QString& word) { m_wordSearchTools->lookup().lookUpText(word); });
 }
 
 TessaranAppWindows::~TessaranAppWindows() {
+    m_wordSearchTools.reset();
     m_fillTools.reset();
 }
 

@@ -19,6 +19,7 @@ class PrintCommandWindows;
 class GridViewWindows;
 class HelpWindows;
 class TessaranFrameWindow;
+class WordSearchToolsWindows;
 
 class TessaranAppWindows {
 public:
@@ -35,6 +36,7 @@ public:
     GridViewWindows& gridView() { return *m_gridView; }
     FillToolsWindows& fillTools() { return *m_fillTools; }
     TessaranFrameWindow& frame() { return *m_frame; }
+    WordSearchToolsWindows& wordSearchTools() { return *m_wordSearchTools; }
     DialogsWindows& dialogs() { return *m_dialogs; }
     HelpWindows& help();
     GridToolsWindows& gridTools() { return *m_gridTools; }
@@ -55,6 +57,7 @@ private:
     std::unique_ptr<ExportCommandWindows> m_export;
     std::unique_ptr<PrintCommandWindows> m_print;
     std::unique_ptr<FillToolsWindows> m_fillTools;  // declared after the frame: goes first
+    std::unique_ptr<WordSearchToolsWindows> m_wordSearchTools;  // goes before the frame
     bool m_showMaximised = false;
     int m_startReadResult = -1;  // the command line's grid file, as read at start-up
 };

@@ -42,6 +42,11 @@ public:
     void setHelpHandler(std::function<void(int context)> handler);
     // F1: help for the current context, or the no-menu context.
     void showContextHelp();
+    // Help at a context, for the tool windows' Help buttons (nothing without a handler).
+    void showHelp(int context) {
+        if (m_help)
+            m_help(context);
+    }
 
     // Where the window's placement goes when the frame closes (maximised flag and the
     // normal geometry in screen pixels).
