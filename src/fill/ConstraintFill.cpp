@@ -30,6 +30,8 @@ constexpr int kPlacementIndicator = 1 - INT_MAX;
 // How many of a light's first words (in dictionary order) compete on what they leave
 // their crossings.
 constexpr int kFirstFew = 5;
+// How much more the poorest crossing counts than the others when ranking those words.
+constexpr double kPoorestWeight = 3;
 // "Random" first word: drawn from this many of the first light's first words.
 constexpr int kRandomFirstWords = 256;
 // Dead ends before the first restart, and the growth of that limit at each restart.
@@ -742,7 +744,9 @@ int ConstraintFill::Search::chooseSlot(int preferred) {
 }
 
 // The slot's next word: the best of its first few in dictionary order by how many words
-// they leave their open crossings (the product of those counts), the earlier among equals.
+// they leave their open crossings, the earlier among equals. The measure is the product of
+// the counts with the poorest crossing counted kPoorestWeight more times: a word that
+// starves one crossing is a likely dead end however rich the others are.
 std::uint32_t ConstraintFill::Search::chooseWord(int slot, bool firstOfRun) {
     const Slot& x = m_slots[slot];
     const std::uint64_t* d = domain(x);
@@ -772,6 +776,7 @@ std::uint32_t ConstraintFill::Search::chooseWord(int slot, bool firstOfRun) {
     std::uint32_t best = candidates[0];
     for (std::uint32_t k = 0; k < found; ++k) {
         const std::uint8_t* word = letters(x, candidates[k]);
+        long least = LONG_MAX;
         double score = 0;
         for (int p = 0; p < x.length; ++p) {
             const Link& link = m_links[x.firstLink + p];
@@ -783,8 +788,11 @@ std::uint32_t ConstraintFill::Search::chooseWord(int slot, bool firstOfRun) {
             long left = 0;
             for (std::uint32_t i = 0; i < y.chunks; ++i)
                 left += popcount(dy[i] & set[i]);
+            least = std::min(least, left);
             score += std::log(static_cast<double>(left) + 1);
         }
+        if (least != LONG_MAX)
+            score += kPoorestWeight * std::log(static_cast<double>(least) + 1);
         if (score > bestScore) {
             bestScore = score;
             best = candidates[k];
