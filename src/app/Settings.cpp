@@ -131,7 +131,7 @@ std::string defaultIniPath(const std::string& programDir) {
     if (isWritableFolder(programDir))
         return programDir + "/" + Settings::kFileName;
     std::string config;
-    // The base directory specification ignores a relative XDG_CONFIG_HOME.
+    // The XDG base directory rules ignore a relative XDG_CONFIG_HOME.
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && xdg[0] == '/')
         config = xdg;
     else
