@@ -14,6 +14,12 @@
 namespace tessaran {
 namespace {
 
+// The name goes in the chooser's name box, so that Enter alone keeps it.
+void offerName(QFileDialog& dialog, const FileDialogRequest& request) {
+    if (!request.fileName.isEmpty())
+        dialog.selectFile(request.fileName);
+}
+
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Information:
@@ -56,6 +62,14 @@ void installCustomColours() {
 
 }  // namespace
 
+void FileDialogRequest::startAt(const QString& path) {
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    folder = info.absolutePath();
+    fileName = info.fileName();
+}
+
 DialogsWindows::~DialogsWindows() = default;
 
 MessageAnswer DialogsWindows::message(QWidget* parent, const QString& caption, const QString& text,
@@ -76,7 +90,8 @@ MessageAnswer DialogsWindows::message(QWidget* parent, const QString& caption, c
 
 std::optional<QString> DialogsWindows::openFileName(QWidget* parent,
                                                     const FileDialogRequest& request) {
-    QFileDialog dialog(parent, request.title, request.initialPath, qtFilter(request.filter));
+    QFileDialog dialog(parent, request.title, request.folder, qtFilter(request.filter));
+    offerName(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::ReadOnly, false);
@@ -88,7 +103,8 @@ std::optional<QString> DialogsWindows::openFileName(QWidget* parent,
 
 std::optional<QString> DialogsWindows::saveFileName(QWidget* parent,
                                                     const FileDialogRequest& request) {
-    QFileDialog dialog(parent, request.title, request.initialPath, qtFilter(request.filter));
+    QFileDialog dialog(parent, request.title, request.folder, qtFilter(request.filter));
+    offerName(dialog, request);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(request.defaultExtension);

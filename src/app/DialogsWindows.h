@@ -26,7 +26,11 @@ struct FileDialogRequest {
     QString title;
     QString filter;
     QString defaultExtension;  // added to a name typed without one
-    QString initialPath;
+    QString folder;            // where the chooser opens; empty: the working folder
+    QString fileName;          // the name it offers, without a folder; may be empty
+
+    // Opens in path's folder, offering its name (path need not exist yet).
+    void startAt(const QString& path);
 };
 
 struct FontChoice {

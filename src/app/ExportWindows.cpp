@@ -147,10 +147,12 @@ void ExportCommandWindows::run() {
 
     std::string fileName;
     if (m_choices.destination == ExportDestination::File) {
-        FileDialogRequest request{QString::fromLatin1(kExportFileDialogTitle),
-                                  QString::fromLatin1(exportFileFilter(m_choices.kind)),
-                                  QString::fromLatin1(exportDefaultExtension(m_choices.kind)),
-                                  QString()};
+        const QString extension = QString::fromLatin1(exportDefaultExtension(m_choices.kind));
+        // Beside the grid, named after it.
+        const FileDialogRequest request{QString::fromLatin1(kExportFileDialogTitle),
+                                        QString::fromLatin1(exportFileFilter(m_choices.kind)),
+                                        extension, m_view.gridFolder(),
+                                        m_view.gridFileName(extension)};
         m_view.setToolWindowsEnabled(false);
         const std::optional<QString> chosen =
             m_view.dialogs().saveFileName(m_view.window(), request);

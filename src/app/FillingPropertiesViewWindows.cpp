@@ -238,7 +238,7 @@ void FillingPropertiesViewWindows::changeDictionary() {
     request.title = tr("Dictionary File Selection");
     request.filter = QStringLiteral("Dictionary File (*.lxd)|*.lxd|All Files|*.*");
     request.defaultExtension = QStringLiteral("lxd");
-    request.initialPath = displayName(gridView().dictionaryPath());
+    request.startAt(displayName(gridView().dictionaryPath()));
     gridView().setToolWindowsEnabled(false);
     const std::optional<QString> chosen = gridView().dialogs().openFileName(this, request);
     gridView().setToolWindowsEnabled(true);

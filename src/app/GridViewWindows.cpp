@@ -438,6 +438,10 @@ void GridViewWindows::gridCleared() {
 }
 
 void GridViewWindows::stateChanged() {
+    // A grid read or written names its folder; a new grid keeps the last one, so that
+    // its first save starts beside the grid worked on before.
+    if (m_grid.fileName())
+        m_gridFolder = QFileInfo(displayPath(*m_grid.fileName())).absolutePath();
     updateTitle();
 }
 
@@ -575,9 +579,8 @@ bool GridViewWindows::save(bool asNew) {
     if (m_grid.fileName() && !asNew) {
         path = *m_grid.fileName();
     } else {
-        FileDialogRequest request{tr("Save As"), QString::fromLatin1(kGridFileFilter),
-                                  QString::fromLatin1(kGridFileExtension),
-                                  m_grid.fileName() ? displayPath(*m_grid.fileName()) : QString()};
+        FileDialogRequest request = gridFileRequest(tr("Save As"));
+        request.fileName = gridFileName(request.defaultExtension);
         setToolWindowsEnabled(false);
         const std::optional<QString> chosen = m_dialogs.saveFileName(window(), request);
         setToolWindowsEnabled(true);
@@ -593,6 +596,17 @@ bool GridViewWindows::save(bool asNew) {
     }
     emit statusMessage(tr("Saved %1").arg(displayPath(path)));
     return true;
+}
+
+FileDialogRequest GridViewWindows::gridFileRequest(const QString& title) const {
+    return {title, QString::fromLatin1(kGridFileFilter), QString::fromLatin1(kGridFileExtension),
+            m_gridFolder, QString()};
+}
+
+QString GridViewWindows::gridFileName(const QString& extension) const {
+    if (!m_grid.fileName())
+        return QString();
+    return QFileInfo(displayPath(*m_grid.fileName())).completeBaseName() + u'.' + extension;
 }
 
 bool GridViewWindows::openFile(const QString& path) {
@@ -634,10 +648,7 @@ void GridViewWindows::newGrid() {
 void GridViewWindows::open() {
     if (!canClose())
         return;
-    FileDialogRequest request{tr("Open"), QString::fromLatin1(kGridFileFilter),
-                              QString::fromLatin1(kGridFileExtension), QString()};
-    if (m_grid.fileName())
-        request.initialPath = QFileInfo(displayPath(*m_grid.fileName())).absolutePath();
+    const FileDialogRequest request = gridFileRequest(tr("Open"));
     setToolWindowsEnabled(false);
     const std::optional<QString> chosen = m_dialogs.openFileName(window(), request);
     if (chosen)

@@ -146,6 +146,12 @@ public:
     // The warning before saving, printing or exporting a grid with uncommitted filled
     // lights; true to go on (always true without such lights).
     bool warnUncommitted();
+    // The folder of the grid worked on: the current grid's, or for a grid never saved the
+    // last one read or written (empty before any). File choosers open there.
+    QString gridFolder() const { return m_gridFolder; }
+    // The grid's file name with extension in place of its own: what a chooser offers for
+    // a file made from this grid. Empty for a grid never saved.
+    QString gridFileName(const QString& extension) const;
     // The filling properties' dictionary choice: checkpoint, set (nothing: the grid follows
     // the default dictionary again), check, and tell the windows that read the dictionary.
     void setDictionary(const std::optional<std::string>& name);
@@ -248,6 +254,8 @@ private:
     void gridCommand(int number);
 
     void updateTitle();
+    // A grid file chooser, opening in the folder of the grid worked on.
+    FileDialogRequest gridFileRequest(const QString& title) const;
     void relayout();
     void updateSelectionArea(const Light* light, const Cell* cell);
     QRect boxRect(const DeviceRect& box) const;
@@ -283,6 +291,7 @@ private:
     bool m_overwrite = false;
     bool m_capsLock = false;
     bool m_numLock = false;
+    QString m_gridFolder;  // of the last grid read or written; empty before the first
 
     std::map<int, std::function<void()>> m_handlers;
     std::vector<QPointer<QWidget>> m_toolWindows;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
 #include <QRadioButton>
@@ -114,6 +115,9 @@ TEST_F(ExportCommand, ChoicesAreKeptAndTheFileDialogFitsTheKind) {
     EXPECT_EQ(request.title, QStringLiteral("Export To File"));
     EXPECT_EQ(request.filter, QStringLiteral("Text Files (*.txt)|*.txt|All Files (*.*)|*.*"));
     EXPECT_EQ(request.defaultExtension, QStringLiteral("txt"));
+    // Beside the grid, named after it.
+    EXPECT_EQ(request.folder, QFileInfo(exampleGrid("blocked15.tgr")).absolutePath());
+    EXPECT_EQ(request.fileName, QStringLiteral("blocked15.txt"));
     EXPECT_EQ(readAll(editor.tempPath("answers.txt")), coreBytes(ExportKind::AnswerList));
 
     // Cancelled at the dialog: the choices stay as last accepted.
@@ -133,6 +137,7 @@ TEST_F(ExportCommand, ChoicesAreKeptAndTheFileDialogFitsTheKind) {
     editor.dialogs.fileNames = {editor.tempPath("grid")};
     editor.trigger(command::Export);
     EXPECT_EQ(editor.dialogs.saveRequests.back().defaultExtension, QStringLiteral("pdf"));
+    EXPECT_EQ(editor.dialogs.saveRequests.back().fileName, QStringLiteral("blocked15.pdf"));
     EXPECT_EQ(readAll(editor.tempPath("grid.pdf")).substr(0, 5), "%PDF-");
 }
 

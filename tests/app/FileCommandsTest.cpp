@@ -191,6 +191,40 @@ TEST_F(OpenedEditor, DroppedFileIsOpenedAfterTheSavePrompt) {
     EXPECT_EQ(editor->title(), QStringLiteral("Tessaran - barred12"));
 }
 
+TEST_F(OpenedEditor, FileChoosersStartInTheFolderOfTheGridWorkedOn) {
+    // Save As offers the grid's own folder and name.
+    editor->trigger(command::SaveAs);
+    ASSERT_EQ(dialogs().saveRequests.size(), 1u);
+    EXPECT_EQ(dialogs().saveRequests[0].title, QStringLiteral("Save As"));
+    EXPECT_EQ(dialogs().saveRequests[0].folder, scratch.path());
+    EXPECT_EQ(dialogs().saveRequests[0].fileName, QStringLiteral("blocked15.tgr"));
+
+    // Open looks beside it, with no name filled in.
+    editor->trigger(command::Open);
+    ASSERT_EQ(dialogs().openRequests.size(), 1u);
+    EXPECT_EQ(dialogs().openRequests[0].folder, scratch.path());
+    EXPECT_TRUE(dialogs().openRequests[0].fileName.isEmpty());
+
+    // Saved into another folder, the grid's folder follows it.
+    QTemporaryDir elsewhere;
+    dialogs().fileNames = {elsewhere.filePath(QStringLiteral("moved"))};
+    editor->trigger(command::SaveAs);
+    ASSERT_EQ(editor->title(), QStringLiteral("Tessaran - moved"));
+    editor->trigger(command::SaveAs);
+    ASSERT_EQ(dialogs().saveRequests.size(), 3u);
+    EXPECT_EQ(dialogs().saveRequests[2].folder, elsewhere.path());
+    EXPECT_EQ(dialogs().saveRequests[2].fileName, QStringLiteral("moved.tgr"));
+
+    // A new grid has no name yet; its first save starts where the last grid was.
+    dialogs().dialogActions = {[](QDialog&) { return int(QDialog::Accepted); }};
+    editor->trigger(command::New);
+    ASSERT_EQ(editor->title(), QStringLiteral("Tessaran - [Not saved]"));
+    editor->trigger(command::Save);
+    ASSERT_EQ(dialogs().saveRequests.size(), 4u);
+    EXPECT_EQ(dialogs().saveRequests[3].folder, elsewhere.path());
+    EXPECT_TRUE(dialogs().saveRequests[3].fileName.isEmpty());
+}
+
 TEST(FileCommands, SaveOfANeverSavedGridAsksForANameWithTheDefaultExtension) {
     EditorFixture editor;
     editor.view().selectCell(&editor.grid().cellAt(1, 1));
