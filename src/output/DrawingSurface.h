@@ -77,6 +77,9 @@ public:
     // Outlines the rectangle one unit wide by inverting what is there (exclusive-or with
     // white), so that outlining it again restores the drawing.
     virtual void invertOutline(const DeviceRect& rect) = 0;
+    // Inverts every pixel of the rectangle the same way: what lies under it (a cell's
+    // number) stays readable, and inverting again restores the drawing.
+    virtual void invertRect(const DeviceRect& rect) = 0;
 };
 
 }  // namespace tessaran

@@ -83,7 +83,10 @@ DeviceRect caretSpanBox(const RenderMetrics& m, int origin, const Light& light, 
         }
         position += cell->textLength();
     }
-    const DeviceRect cell = spanBox(m, origin, at->row(), at->column(), 1, 1);
+    // Within the selection outline, one pixel in from its edges: where the two met, the
+    // second inversion would wipe out the first.
+    DeviceRect cell = spanBox(m, origin, at->row(), at->column(), 1, 1);
+    cell = {cell.left + 1, cell.top + 1, cell.right - 1, cell.bottom - 1};
     const int thickness = std::max(2, m.inset / 2);
     const bool across = light.direction() == Direction::Across;
     const int extent = across ? cell.right - cell.left : cell.bottom - cell.top;
@@ -225,7 +228,7 @@ public:
             if (m_options.caret >= 0) {
                 const DeviceRect mark = caretSpanBox(m_metrics, m_origin, light, m_options.caret);
                 if (!mark.isEmpty())
-                    m_surface.fillRect(mark, m_foreground);
+                    m_surface.invertRect(mark);
             }
         } else if (m_options.selectedCell) {
             const Cell& cell = *m_options.selectedCell;

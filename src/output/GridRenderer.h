@@ -67,7 +67,8 @@ public:
     DeviceRect specBox(const LightSpec& spec, const RenderMetrics& metrics) const;
     // The insertion mark: a bar across the light at the leading edge of the text position
     // caret (within a cell of several characters, that character's share of the cell);
-    // past the last position, at the trailing edge of the last cell.
+    // past the last position, at the trailing edge of the last cell. It lies one pixel
+    // inside the cell's box, clear of the selection outline.
     DeviceRect caretBox(const Light& light, int caret, const RenderMetrics& metrics) const;
 
 private:

@@ -264,6 +264,17 @@ void MetafileSurface::invertOutline(const DeviceRect& rect) {
     deleteObject(hollow);
 }
 
+void MetafileSurface::invertRect(const DeviceRect& rect) {
+    if (rect.isEmpty())
+        return;
+    // The mix mode applies to a filled interior as it does to a pen.
+    record(kSetRop2, {kXorPen});
+    selectBrush(rgb(255, 255, 255));
+    record(kRectangle,
+           {farUnit(rect.bottom), farUnit(rect.right), unit(rect.top), unit(rect.left)});
+    record(kSetRop2, {kCopyPen});
+}
+
 std::string MetafileSurface::metafileBytes() const {
     const auto objects = static_cast<std::uint16_t>(std::max<size_t>(m_objectSlots.size(), 1));
     const auto total = static_cast<std::uint32_t>(9 + m_words.size() + 3);

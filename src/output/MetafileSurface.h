@@ -35,6 +35,7 @@ public:
     void drawText(int x, int y, std::string_view latin1, const FontSpec& font,
                   const TextStyle& style) override;
     void invertOutline(const DeviceRect& rect) override;
+    void invertRect(const DeviceRect& rect) override;
 
     // Twips per logical unit of the recorded metafile (1 unless the picture is huge).
     int twipsPerUnit() const { return m_twipsPerUnit; }

@@ -160,4 +160,12 @@ void PainterSurfaceWindows::invertOutline(const DeviceRect& rect) {
     m_painter.restore();
 }
 
+void PainterSurfaceWindows::invertRect(const DeviceRect& rect) {
+    m_painter.save();
+    m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    m_painter.fillRect(QRect(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top),
+                       Qt::white);
+    m_painter.restore();
+}
+
 }  // namespace tessaran

@@ -34,6 +34,7 @@ public:
     void drawText(int x, int y, std::string_view latin1, const FontSpec& font,
                   const TextStyle& style) override;
     void invertOutline(const DeviceRect& rect) override;
+    void invertRect(const DeviceRect& rect) override;
 
 private:
     struct CachedFont {

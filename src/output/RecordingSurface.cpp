@@ -27,6 +27,10 @@ void RecordingSurface::invertOutline(const DeviceRect& rect) {
     m_outlines.push_back(rect);
 }
 
+void RecordingSurface::invertRect(const DeviceRect& rect) {
+    m_inversions.push_back(rect);
+}
+
 std::optional<Colour> RecordingSurface::colourAt(int x, int y) const {
     for (auto it = m_rects.rbegin(); it != m_rects.rend(); ++it)
         if (contains(it->rect, x, y))

@@ -41,11 +41,13 @@ public:
     void drawText(int x, int y, std::string_view latin1, const FontSpec& font,
                   const TextStyle& style) override;
     void invertOutline(const DeviceRect& rect) override;
+    void invertRect(const DeviceRect& rect) override;
 
     const std::vector<FilledRect>& rects() const { return m_rects; }
     const std::vector<FilledPolygon>& polygons() const { return m_polygons; }
     const std::vector<DrawnText>& texts() const { return m_texts; }
     const std::vector<DeviceRect>& outlines() const { return m_outlines; }
+    const std::vector<DeviceRect>& inversions() const { return m_inversions; }
 
     // The colour of the last rectangle that covered the pixel at (x, y), if any.
     std::optional<Colour> colourAt(int x, int y) const;
@@ -61,6 +63,7 @@ private:
     std::vector<FilledPolygon> m_polygons;
     std::vector<DrawnText> m_texts;
     std::vector<DeviceRect> m_outlines;
+    std::vector<DeviceRect> m_inversions;
 };
 
 }  // namespace tessaran

@@ -256,6 +256,43 @@ TEST(GridRenderer, ScreenAddsMarginsGraticuleAndSelection) {
     EXPECT_EQ(metafile.colourAt(0, 0), kBlack);
 }
 
+TEST(GridRenderer, SelectionMarksInvertSoTheNumberUnderThemStaysReadable) {
+    BarredGrid g;
+    const Light* light = g.grid.cellAt(0, 0).lightA();
+    ASSERT_NE(light, nullptr);
+    RenderOptions options;
+    options.interactive = true;
+    options.selectedLight = light;
+    options.caret = 0;  // the mark stands at the numbered first cell
+    const RecordingSurface s = g.paint(options);
+    ASSERT_EQ(s.texts()[0].text, "1");
+    const int numberX = s.texts()[0].x;
+    const int numberY = s.texts()[0].y;
+    ASSERT_EQ(s.inversions().size(), 1u);
+    const DeviceRect caret = s.inversions()[0];
+    // The mark lies over the number's first pixels yet nothing opaque covers them: what
+    // shows there is the number on the cell's background, inverted.
+    EXPECT_LT(caret.left, numberX + 4);
+    EXPECT_LT(caret.top, numberY + 4);
+    for (int x = caret.left; x < caret.right; ++x)
+        for (int y = caret.top; y < caret.bottom; ++y)
+            ASSERT_EQ(s.colourAt(x, y), kWhite) << x << "," << y;
+    // It keeps clear of the outline, whose inversion would otherwise cancel its own.
+    ASSERT_EQ(s.outlines().size(), 1u);
+    const DeviceRect outline = s.outlines()[0];
+    EXPECT_GT(caret.left, outline.left);
+    EXPECT_GT(caret.top, outline.top);
+    EXPECT_LE(caret.bottom, outline.bottom - 1);  // the outline's last row is bottom - 1
+
+    // A selected cell is outlined only.
+    options.selectedLight = nullptr;
+    options.selectedCell = &g.grid.cellAt(0, 0);
+    const RecordingSurface cell = g.paint(options);
+    EXPECT_TRUE(cell.inversions().empty());
+    EXPECT_EQ(cell.outlines().size(), 1u);
+    EXPECT_EQ(cell.colourAt(numberX + 2, numberY + 2), kWhite);
+}
+
 TEST(GridRenderer, ArrowsFollowTheUnchCheck) {
     // Two across lights of two unchecked cells each; the second reads backwards.
     testing::GridFixture f(2, 2);

@@ -200,6 +200,28 @@ TEST(Metafile, FarEdgeOfTheLargestPictureStaysInRange) {
     }
 }
 
+TEST(Metafile, InvertedBlockIsAWhiteFillInExclusiveOrMode) {
+    MetafileSurface surface(1000, 1000);
+    surface.invertRect({10, 20, 30, 40});
+    surface.fillRect({0, 0, 10, 10}, rgb(0, 0, 0));
+    // For each rectangle: the mix mode and the brush colour in force.
+    std::vector<std::pair<int, std::uint32_t>> fills;
+    int mode = 13;  // a device context starts copying
+    std::uint32_t brush = 0;
+    for (const Record& record : records(surface.placeableFile())) {
+        if (record.function == 0x0104)
+            mode = record.parameters.at(0);
+        if (record.function == 0x02FC)
+            brush = record.parameters.at(1) | (std::uint32_t(record.parameters.at(2)) << 16);
+        if (record.function == 0x041B)
+            fills.emplace_back(mode, brush);
+    }
+    EXPECT_EQ(fills, (std::vector<std::pair<int, std::uint32_t>>{{7, 0xffffff}, {13, 0}}));
+    const auto rects = rectangles(surface.placeableFile());
+    ASSERT_EQ(rects.size(), 2u);
+    EXPECT_EQ(rects[0], (std::array<int, 4>{10, 20, 31, 41}));
+}
+
 TEST(Metafile, TextRecordCarriesLatin1Bytes) {
     MetafileSurface surface(1000, 1000);
     TextStyle style;

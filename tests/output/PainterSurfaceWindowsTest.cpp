@@ -119,6 +119,17 @@ TEST(PainterSurface, OpaqueBoxesAndInversion) {
     EXPECT_EQ(canvas.image.pixel(100, 70) & 0xffffff, 0xffffffu);
     canvas.draw([&](DrawingSurface& s) { s.invertOutline({20, 20, 100, 70}); });
     EXPECT_EQ(canvas.image, before);
+
+    // An inverted block turns the red box cyan and the white around it black, exactly
+    // over its rectangle; inverting again gives the picture back.
+    canvas.draw([&](DrawingSurface& s) { s.invertRect({40, 30, 80, 60}); });
+    EXPECT_EQ(canvas.image.pixel(60, 45) & 0xffffff, 0x00ffffu);
+    EXPECT_EQ(canvas.image.pixel(40, 30) & 0xffffff, 0x000000u);
+    EXPECT_EQ(canvas.image.pixel(79, 59) & 0xffffff, 0x000000u);
+    EXPECT_EQ(canvas.image.pixel(80, 59) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(canvas.image.pixel(79, 60) & 0xffffff, 0xffffffu);
+    canvas.draw([&](DrawingSurface& s) { s.invertRect({40, 30, 80, 60}); });
+    EXPECT_EQ(canvas.image, before);
 }
 
 }  // namespace
