@@ -20,6 +20,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -85,8 +86,10 @@ TessaranFrameWindow::TessaranFrameWindow(GridViewWindows& gridView, QWidget* par
     gridView.setCommandHandler(command::About, [this] { showAbout(); });
 
     connect(&gridView, &GridViewWindows::titleChanged, this, &QWidget::setWindowTitle);
-    connect(&gridView, &GridViewWindows::statusMessage, this,
-            [this](const QString& text) { statusBar()->showMessage(text); });
+    connect(&gridView, &GridViewWindows::statusMessage, this, [this](const QString& text) {
+        m_gridStatus = text;
+        statusBar()->showMessage(text);
+    });
     connect(&gridView, &GridViewWindows::gridModified, this,
             &TessaranFrameWindow::updateCommandStates);
     connect(&gridView, &GridViewWindows::selectionChanged, this,
@@ -338,6 +341,17 @@ void TessaranFrameWindow::dropEvent(QDropEvent* event) {
     activateWindow();
     m_gridView.dropFiles(paths);
     updateCommandStates();
+}
+
+bool TessaranFrameWindow::event(QEvent* event) {
+    // A command's hint ends with an empty one (the pointer left the item, the menu
+    // closed); the grid window's line comes back instead of a blank bar.
+    if (event->type() == QEvent::StatusTip &&
+        static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
+        statusBar()->showMessage(m_gridStatus);
+        return true;
+    }
+    return QMainWindow::event(event);
 }
 
 bool TessaranFrameWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 // F1; files dropped from the desktop; the title rule; the About box.
 
 #include <QMainWindow>
+#include <QString>
 
 #include <functional>
 #include <map>
@@ -59,6 +60,7 @@ public:
     void showAbout();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -78,6 +80,7 @@ private:
     QLabel* m_num = nullptr;
     QLabel* m_ovr = nullptr;
     int m_helpContext = 0;
+    QString m_gridStatus;  // the grid window's last status line: what is selected, or saved
     std::function<void(int)> m_help;
     std::function<void(bool, const QRect&)> m_storePlacement;
 };

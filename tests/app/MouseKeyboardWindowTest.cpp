@@ -3,11 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPainter>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 
 #include "AppTestSupport.h"
@@ -92,6 +95,31 @@ TEST_F(EditingWindow, AClickSelectsACellAndADiagonalDragAddsLightsWithTheirPartn
     EXPECT_LT(view().cellRect(grid().cellAt(9, 9)).width(), 20);
     drag(at(9, 9), at(9, 11));
     EXPECT_EQ(selected(), "(9,9)-(11,9)a");
+}
+
+TEST_F(EditingWindow, TheSelectionComesBackToTheStatusBarAfterACommandHint) {
+    // A menu or tool bar item shows its hint while the pointer is on it and clears it
+    // with an empty one as the pointer leaves.
+    auto hover = [&](int number) { editor.action(number)->showStatusText(editor.frame().menuBar()); };
+    auto leave = [&] {
+        QStatusTipEvent empty{QString()};
+        QCoreApplication::sendEvent(editor.frame().menuBar(), &empty);
+    };
+    press(at(3, 4));
+    release(at(3, 4));
+    ASSERT_EQ(status(), QStringLiteral("Cell: row 4, col 5"));
+    hover(command::New);
+    EXPECT_EQ(status(), QStringLiteral("Create a new grid"));
+    leave();
+    EXPECT_EQ(status(), QStringLiteral("Cell: row 4, col 5"));
+
+    // With nothing selected the bar is left blank, as it was.
+    press(view().rect().bottomRight() - QPoint(2, 2));
+    release(view().rect().bottomRight() - QPoint(2, 2));
+    ASSERT_EQ(view().selectedCell(), nullptr);
+    hover(command::Open);
+    leave();
+    EXPECT_EQ(status(), QString());
 }
 
 TEST_F(EditingWindow, DraggingAnEndLengthensTheLightAndItsPartners) {
