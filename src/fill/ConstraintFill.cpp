@@ -39,6 +39,15 @@ constexpr long kFirstRestartLimit = 100;
 constexpr double kRestartGrowth = 1.5;
 // How much a restart's randomness may bend the choice of the next light.
 constexpr double kRestartJitter = 0.1;
+// The search first keeps to the commonest words: in a stage each light may take only the
+// first share of the words of its length (the shipped dictionaries put the commonest
+// first), and a stage that finds no fill within its dead ends gives way to the next. The
+// last stage takes every word and has no limit, so whether a fill exists is still decided.
+struct Stage {
+    double share;
+    long deadEnds;
+};
+constexpr Stage kStages[] = {{0.35, 300}, {0.6, 1000}, {1.0, LONG_MAX}};
 constexpr std::uint32_t kNoWord = UINT32_MAX;
 
 // Counted inline: without a population count instruction in the target the library's
@@ -96,6 +105,9 @@ public:
     NormalFillOutcome run(Light* startLight);
 
 private:
+    // How a stage ended.
+    enum class StageEnd { Filled, NoFill, GaveUp, Abandoned };
+
     // A light to fill.
     struct Slot {
         Light* light = nullptr;
@@ -142,7 +154,7 @@ private:
 
     // Setting up.
     void prepare();
-    bool buildSlots(Light*& failedLight);
+    bool buildSlots(Light*& failedLight, double share);
     const std::vector<std::uint64_t>& usableWords(int length);
     void removeCompleteWords();
 
@@ -172,6 +184,8 @@ private:
     void showWord(int slot);
     void hideWord(int slot);
     int progress(const Light* light, int level, int indicator);
+    StageEnd runStage(Light* startLight, const Stage& stage, Light*& failedLight);
+    void clearStage();
     void finish();
 
     Grid& m_grid;
@@ -212,6 +226,7 @@ private:
     int m_emptied = -1;  // the slot left without words by the last dead end
 
     std::vector<Decision> m_stack;
+    std::vector<double> m_weights;  // the slots' weights when the last stage ended
     long m_restartLimit = kFirstRestartLimit;
     long m_sinceRestart = 0;
 };
@@ -295,13 +310,16 @@ const std::vector<std::uint64_t>& ConstraintFill::Search::usableWords(int length
     return usable;
 }
 
-// Lights to fill become slots, each with the words its given letters allow. Answers false,
-// with failedLight set, when a light can hold no word at all.
-bool ConstraintFill::Search::buildSlots(Light*& failedLight) {
+// Lights to fill become slots, each with the words its given letters allow among the
+// first share of the words of its length. Answers false, with failedLight set, when a
+// light can hold no word at all.
+bool ConstraintFill::Search::buildSlots(Light*& failedLight, double share) {
     const int s = m_letters;
     m_slotsByLength.assign(kLongestWord + 1, {});
-    m_usable.assign(kLongestWord + 1, {});
-    m_sameLetters.assign(kLongestWord + 1, {});
+    if (m_usable.empty()) {  // kept from stage to stage
+        m_usable.assign(kLongestWord + 1, {});
+        m_sameLetters.assign(kLongestWord + 1, {});
+    }
     std::vector<int> slotOfLight(m_lights.size(), -1);
     std::size_t domainSize = 0;
     std::size_t residues = 0;
@@ -383,6 +401,11 @@ bool ConstraintFill::Search::buildSlots(Light*& failedLight) {
         const std::vector<std::uint64_t>& usable = usableWords(slot.length);
         std::uint64_t* d = domain(slot);
         std::copy(usable.begin(), usable.end(), d);
+        if (share < 1) {
+            const auto first = static_cast<std::uint32_t>(std::ceil(share * slot.words->count));
+            for (std::uint32_t w = first; w < slot.chunks * 64; w = (w | 63) + 1)
+                d[w / 64] &= (std::uint64_t{1} << (w % 64)) - 1;
+        }
         for (int p = 0; p < slot.length; ++p) {
             const std::uint8_t fixed = slot.light->cell(p).fixedLetter();
             if (fixed == kNoLetter)
@@ -848,19 +871,59 @@ void ConstraintFill::Search::finish() {
 NormalFillOutcome ConstraintFill::Search::run(Light* startLight) {
     NormalFillOutcome outcome;
     prepare();
-    Light* failedLight = nullptr;
-    if (!buildSlots(failedLight)) {
+    for (const Stage& stage : kStages) {
+        Light* failedLight = nullptr;
+        const StageEnd end = runStage(startLight, stage, failedLight);
+        const bool last = stage.share >= 1;
+        if (!last && (end == StageEnd::GaveUp || end == StageEnd::NoFill))
+            continue;
+        outcome.result = end == StageEnd::Filled ? 1 : end == StageEnd::Abandoned ? 2 : 0;
         outcome.failedLight = failedLight;
-        finish();
-        return outcome;
+        break;
     }
+    finish();
+    return outcome;
+}
+
+// Forgets the last stage's slots and search, keeping what it learnt of the hard lights.
+void ConstraintFill::Search::clearStage() {
+    m_weights.clear();
+    for (const Slot& slot : m_slots)
+        m_weights.push_back(slot.weight);
+    for (auto it = m_stack.rbegin(); it != m_stack.rend(); ++it) {
+        hideWord(it->slot);
+        m_slots[it->slot].assigned = false;
+    }
+    m_stack.clear();
+    m_slots.clear();
+    m_links.clear();
+    m_shared.clear();
+    m_chunkTrail.clear();
+    m_lettersTrail.clear();
+    m_queue.clear();
+    m_queueHead = 0;
+    m_emptied = -1;
+    m_restartLimit = kFirstRestartLimit;
+    m_sinceRestart = 0;
+}
+
+// One stage: the search among the stage's share of the words, until a fill, a proof that
+// there is none among them, the stage's dead ends used up, or Abandon. failedLight is set
+// when propagation alone proves that a light can hold none of the stage's words.
+ConstraintFill::Search::StageEnd ConstraintFill::Search::runStage(Light* startLight,
+                                                                  const Stage& stage,
+                                                                  Light*& failedLight) {
+    clearStage();
+    if (!buildSlots(failedLight, stage.share))
+        return StageEnd::NoFill;
+    if (m_weights.size() == m_slots.size())
+        for (std::size_t x = 0; x < m_slots.size(); ++x)
+            m_slots[x].weight = m_weights[x];
     for (int x = 0; x < static_cast<int>(m_slots.size()); ++x)
         enqueue(x);
     if (!propagate()) {
-        // Propagation alone proves that this light can hold no word.
-        outcome.failedLight = m_slots[m_emptied].light;
-        finish();
-        return outcome;
+        failedLight = m_slots[m_emptied].light;
+        return StageEnd::NoFill;
     }
     // Nothing below this point is ever undone.
     m_chunkTrail.clear();
@@ -872,12 +935,15 @@ NormalFillOutcome ConstraintFill::Search::run(Light* startLight) {
         if (m_slots[x].light == startLight)
             start = x;
 
-    outcome.result = 1;
+    const long deadEndLimit =
+        stage.deadEnds == LONG_MAX ? LONG_MAX : m_counters.deadEnds + stage.deadEnds;
     bool firstOfRun = true;
     for (;;) {
+        if (m_counters.deadEnds >= deadEndLimit)
+            return StageEnd::GaveUp;
         const int x = chooseSlot(firstOfRun ? start : -1);
         if (x < 0)
-            break;  // every light holds a word
+            return StageEnd::Filled;  // every light holds a word
         const std::uint32_t word = chooseWord(x, firstOfRun);
         firstOfRun = false;
         Slot& slot = m_slots[x];
@@ -886,10 +952,8 @@ NormalFillOutcome ConstraintFill::Search::run(Light* startLight) {
             if (!(removeWord(x, word) && propagate())) {
                 if (slot.count == 0)
                     deadEnd(x, -1);
-                if (!backtrack()) {
-                    outcome.result = 0;
-                    break;
-                }
+                if (!backtrack())
+                    return StageEnd::NoFill;
             }
             continue;
         }
@@ -899,21 +963,15 @@ NormalFillOutcome ConstraintFill::Search::run(Light* startLight) {
         slot.word = word;
         showWord(x);
         ++m_counters.placements;
-        if (progress(slot.light, static_cast<int>(m_stack.size()) - 1, kPlacementIndicator) == 3) {
-            outcome.result = 2;
-            break;
-        }
-        if (!assign(x, word) && !backtrack()) {
-            outcome.result = 0;
-            break;
-        }
+        if (progress(slot.light, static_cast<int>(m_stack.size()) - 1, kPlacementIndicator) == 3)
+            return StageEnd::Abandoned;
+        if (!assign(x, word) && !backtrack())
+            return StageEnd::NoFill;
         if (m_sinceRestart >= m_restartLimit && !m_stack.empty()) {
             restart();
             firstOfRun = true;
         }
     }
-    finish();
-    return outcome;
 }
 
 // ---------------------------------------------------------------------------------------

@@ -18,6 +18,11 @@
 // with a little seeded randomness in the choice of light, so that one early bad choice
 // cannot trap it.
 //
+// The search keeps to the commonest words while it can: it first lets each light take
+// only the first third or so of the words of its length, then more, and only then every
+// word, moving on when a stage runs into too many dead ends. Dictionaries that list
+// common words first so get fills of common words wherever the grid allows them.
+//
 // Search state lives in flat arrays with an undo trail and an explicit decision stack:
 // memory grows with the grid and the dictionary, never with the depth of recursion.
 

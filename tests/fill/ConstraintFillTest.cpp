@@ -99,6 +99,28 @@ TEST_F(ConstraintFillSmall, FailureProvenByPropagationNamesTheLight) {
         EXPECT_EQ(light->fillState(), 3);
 }
 
+// The fill keeps to a dictionary's first words while they can fill the grid, even where
+// later words would leave the crossings far more choice, and takes later words only where
+// the grid needs them.
+TEST_F(ConstraintFillSmall, CommonWordsFirstRareWordsOnlyWhereNeeded) {
+    // Four words that fill the grid, then seven rarer ones, all S.S, that fill it as well
+    // and cross each other freely.
+    useWords({"CAT", "COD", "TOE", "DYE", "SIS", "SAS", "SOS", "SUS", "SES", "SYS", "SMS"});
+    layRows({"...", ".#.", "..."});
+    ASSERT_EQ(constraintFill(*this).result, 1);
+    EXPECT_EQ(picture(), (std::vector<std::string>{"CAT", "O#O", "DYE"}));
+
+    // A given I in the top light leaves only SIS there, and so only rare words around it.
+    at(0, 1).setText("I");
+    grid.refresh();
+    ASSERT_EQ(constraintFill(*this).result, 1);
+    const std::vector<std::string> rows = picture();
+    EXPECT_EQ(rows[0], "SIS");
+    EXPECT_EQ(rows[2][0], 'S');
+    EXPECT_EQ(rows[2][2], 'S');
+    expectSoundFill(*this);
+}
+
 // A fill that every light can take alone but the whole grid cannot (each word may be used
 // once) is a failure found by the search, not a success with a repeated word.
 TEST_F(ConstraintFillSmall, NoWordTwiceMakesAnImpossibleGridFail) {
