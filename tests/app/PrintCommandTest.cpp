@@ -276,7 +276,8 @@ private:
             if (auto* cancel = shown->findChild<QAbstractButton*>(QStringLiteral("cancel")))
                 texts << cancel->text();
             blocksOtherWindows = shown->windowModality() == Qt::ApplicationModal;
-            checkLayout(*shown, "printing.png");
+            if (m_cancelAt == 0)
+                checkLayout(*shown, "printing.png");
         }
         if (looks == m_cancelAt)
             shown->findChild<QAbstractButton*>(QStringLiteral("cancel"))->click();
@@ -287,7 +288,7 @@ private:
 };
 
 TEST_F(PrintCommand, PrintingBoxNamesTheJobForItsWholeLength) {
-    const QString pdf = editor.tempPath("both.pdf");
+    const QString pdf = editor.tempPath("blocked15-letters.pdf");
     queuePrint({.blank = true, .solution = true}, pdf);
     PrintingBoxWatch watch;
     editor.trigger(command::Print);
