@@ -58,8 +58,8 @@ bool printGridWindows(QPrinter& printer, const Grid& grid, const ViewSettings& s
     QPainter painter;
     if (!painter.begin(&printer))
         return fail(kPrintReasonError);
-    // The PDF and CUPS engines cannot abort: what they were given goes to the file (or the
-    // spooler) when the painter ends. A file from a job that did not complete is no print.
+    // An engine that cannot abort (PDF among them) hands what it was given to the file or
+    // the spooler when the painter ends. A file from a job that did not complete is no print.
     const QString file =
         printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
     auto stop = [&](const char* why) {
