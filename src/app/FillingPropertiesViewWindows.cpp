@@ -239,7 +239,7 @@ void FillingPropertiesViewWindows::changeDictionary() {
     request.filter = QStringLiteral("Dictionary File (*.lxd)|*.lxd|All Files|*.*");
     request.defaultExtension = QStringLiteral("lxd");
     request.startAt(displayName(gridView().dictionaryPath()));
-    gridView().setToolWindowsEnabled(false);
+    gridView().setToolWindowsEnabled(false, this);
     const std::optional<QString> chosen = gridView().dialogs().openFileName(this, request);
     gridView().setToolWindowsEnabled(true);
     if (!chosen)

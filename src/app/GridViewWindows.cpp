@@ -489,10 +489,15 @@ void GridViewWindows::addToolWindow(QWidget* window) {
         m_toolWindows.emplace_back(window);
 }
 
-void GridViewWindows::setToolWindowsEnabled(bool enabled) {
-    for (const QPointer<QWidget>& window : m_toolWindows)
-        if (window)
-            window->setEnabled(enabled);
+void GridViewWindows::setToolWindowsEnabled(bool enabled, const QWidget* dialogParent) {
+    for (const QPointer<QWidget>& window : m_toolWindows) {
+        if (!window)
+            continue;
+        bool holdsDialog = false;
+        for (const QWidget* w = dialogParent; w && !holdsDialog; w = w->parentWidget())
+            holdsDialog = w == window;
+        window->setEnabled(enabled || holdsDialog);
+    }
 }
 
 MessageAnswer GridViewWindows::showMessage(const QString& caption, const QString& text,
@@ -504,7 +509,7 @@ MessageAnswer GridViewWindows::showMessage(const QString& caption, const QString
 }
 
 int GridViewWindows::runModal(QDialog& dialog) {
-    setToolWindowsEnabled(false);
+    setToolWindowsEnabled(false, dialog.parentWidget());
     const int result = m_dialogs.runDialog(dialog);
     setToolWindowsEnabled(!m_filling);
     return result;

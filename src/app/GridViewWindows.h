@@ -166,7 +166,9 @@ public:
 
     // ---- Tool windows: disabled while a modal dialog or a fill runs ----
     void addToolWindow(QWidget* window);
-    void setToolWindowsEnabled(bool enabled);
+    // A tool window that holds dialogParent stays enabled: a disabled window disables the
+    // dialogs it parents, and the dialog's own modality keeps input from it meanwhile.
+    void setToolWindowsEnabled(bool enabled, const QWidget* dialogParent = nullptr);
     void setFillMonitor(FillMonitorWindows* monitor) { m_fillMonitor = monitor; }
     // Shows a message box through the dialog seam with the tool windows disabled.
     MessageAnswer showMessage(const QString& caption, const QString& text, MessageButtons buttons,

@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -41,7 +44,8 @@ QString printerDescription(const QPrinter& printer) {
 }  // namespace
 
 bool printGridWindows(QPrinter& printer, const Grid& grid, const ViewSettings& settings,
-                      const PrintJob& job, const QString& title, QString* reason) {
+                      const PrintJob& job, const QString& title, QString* reason,
+                      const std::function<bool()>& keepPrinting) {
     auto fail = [&](const char* why) {
         if (reason)
             *reason = QString::fromLatin1(why);
@@ -54,15 +58,28 @@ bool printGridWindows(QPrinter& printer, const Grid& grid, const ViewSettings& s
     QPainter painter;
     if (!painter.begin(&printer))
         return fail(kPrintReasonError);
+    // An engine that cannot abort (PDF among them) hands what it was given to the file or
+    // the spooler when the painter ends. A file from a job that did not complete is no print.
+    const QString file =
+        printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : QString();
+    auto stop = [&](const char* why) {
+        if (painter.isActive())
+            painter.end();
+        if (!file.isEmpty())
+            QFile::remove(file);
+        return fail(why);
+    };
     // The painter's origin is the printable area's top-left corner.
     const int resolution = printer.resolution();
     const QRect printable = printer.pageLayout().paintRectPixels(resolution);
     const PrintOrigin origin = printOrigin(job, printableWidthTwips(printable.width(), resolution));
     for (int page = 1; page <= pages; ++page) {
-        if (page > 1 && !printer.newPage()) {
-            painter.end();
-            return fail(kPrintReasonError);
+        if (keepPrinting && !keepPrinting()) {
+            printer.abort();
+            return stop(kPrintReasonCanceled);
         }
+        if (page > 1 && !printer.newPage())
+            return stop(kPrintReasonError);
         const PrintPage content = printPageContent(job.choices, page);
         RenderOptions options;
         options.showText = content.showText;
@@ -77,16 +94,60 @@ bool printGridWindows(QPrinter& printer, const Grid& grid, const ViewSettings& s
             GridRenderer(grid, settings).paint(surface, options);
         }
         painter.restore();
-        if (printer.printerState() == QPrinter::Aborted) {
-            painter.end();
-            return fail(kPrintReasonCanceled);
-        }
+        if (printer.printerState() == QPrinter::Aborted)
+            return stop(kPrintReasonCanceled);
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return fail(kPrintReasonError);
+        return stop(kPrintReasonError);
     if (printer.printerState() == QPrinter::Aborted)
-        return fail(kPrintReasonCanceled);
+        return stop(kPrintReasonCanceled);
     return true;
+}
+
+QString printerAndPortWindows(const QPrinter& printer) {
+    const QString format = QStringLiteral("%1 on %2");
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return format.arg(QObject::tr("PDF file"),
+                          QDir::toNativeSeparators(printer.outputFileName()));
+    // Qt reaches every system printer through CUPS and names no port of its own.
+    return format.arg(printer.printerName(), QStringLiteral("CUPS"));
+}
+
+PrintingBoxWindows::PrintingBoxWindows(const QString& title, const QPrinter& printer,
+                                       QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("PrintingBox"));
+    setWindowTitle(tr("Printing"));
+    // Events are let in between pages: only this box may take them.
+    setWindowModality(Qt::ApplicationModal);
+    auto* layout = new QVBoxLayout(this);
+    auto line = [&](const QString& text, const char* name) {
+        auto* label = new QLabel(text, this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setAlignment(Qt::AlignHCenter);
+        label->setTextFormat(Qt::PlainText);
+        layout->addWidget(label);
+    };
+    line(tr("Now printing"), "nowPrinting");
+    line(QStringLiteral("'%1' on the").arg(title), "document");
+    line(printerAndPortWindows(printer), "printerAndPort");
+    m_cancel = new QPushButton(tr("Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cancel"));
+    m_cancel->setDefault(true);
+    layout->addSpacing(layout->spacing());
+    layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    connect(m_cancel, &QPushButton::clicked, this, &PrintingBoxWindows::reject);
+}
+
+bool PrintingBoxWindows::keepPrinting() {
+    QCoreApplication::processEvents();
+    return !m_cancelled;
+}
+
+void PrintingBoxWindows::reject() {
+    m_cancelled = true;
+    m_cancel->setEnabled(false);
 }
 
 PrintGridDialogWindows::PrintGridDialogWindows(GridViewWindows& view, QPrinter& printer,
@@ -219,8 +280,13 @@ void PrintGridDialogWindows::print() {
     }
     const std::string title = gridDisplayName(m_view.grid().fileName());
     QString reason;
-    if (!printGridWindows(m_printer, m_view.grid(), m_view.viewSettings(), printJob,
-                          QString::fromStdString(title), &reason)) {
+    PrintingBoxWindows box(QString::fromStdString(title), m_printer, this);
+    box.show();
+    const bool printed = printGridWindows(m_printer, m_view.grid(), m_view.viewSettings(), printJob,
+                                          QString::fromStdString(title), &reason,
+                                          [&box] { return box.keepPrinting(); });
+    box.hide();
+    if (!printed) {
         m_view.showMessage(QString::fromLatin1(kPrintErrorCaption),
                            QString::fromStdString(printFailureText(title, reason.toStdString())),
                            MessageButtons::Ok, MessageIcon::Exclamation);

@@ -1,12 +1,14 @@
 #pragma once
 // Printing: the "Print Grid" dialog (alignment, offsets in the unit of the dimensions,
 // which grids to print and with or without numbers), the job that draws one page per
-// grid through the renderer in twips on a QPrinter, and the Print and Printer Setup
-// commands, which keep the printer and the choices between uses.
+// grid through the renderer in twips on a QPrinter, the "Printing" box shown while the
+// job runs, and the Print and Printer Setup commands, which keep the printer and the
+// choices between uses.
 
 #include <QDialog>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "output/PrintLayout.h"
@@ -25,9 +27,38 @@ class GridViewWindows;
 class ViewSettings;
 
 // Draws the job's pages on printer (already set up). title names the document; false
-// with the reason ("Printing canceled", ...) when the job did not complete.
+// with the reason ("Printing canceled", ...) when the job did not complete. keepPrinting,
+// when given, is asked before each page (it may let events in); false cancels the job:
+// the printer is aborted where it can be, no further page is drawn, and a file the job
+// was writing is removed, so that a job reported as not printed leaves no pages behind.
 bool printGridWindows(QPrinter& printer, const Grid& grid, const ViewSettings& settings,
-                      const PrintJob& job, const QString& title, QString* reason = nullptr);
+                      const PrintJob& job, const QString& title, QString* reason = nullptr,
+                      const std::function<bool()>& keepPrinting = {});
+
+// The printer line of the "Printing" box: the printer and where its output goes (the
+// file for a PDF, CUPS for a system printer).
+QString printerAndPortWindows(const QPrinter& printer);
+
+// The box shown while a job runs: "Now printing", the document, the printer and its port,
+// and Cancel. Shown without a loop of its own, it blocks input to the other windows while
+// the job lets events in between pages, so that only Cancel can be pressed meanwhile.
+class PrintingBoxWindows : public QDialog {
+    Q_OBJECT
+public:
+    PrintingBoxWindows(const QString& title, const QPrinter& printer, QWidget* parent = nullptr);
+
+    // Paints the box and takes a press of Cancel; false once the job is to stop.
+    bool keepPrinting();
+    bool isCancelled() const { return m_cancelled; }
+
+public slots:
+    // Cancel, Escape and closing the box all cancel the job; the box stays until it ends.
+    void reject() override;
+
+private:
+    QPushButton* m_cancel = nullptr;
+    bool m_cancelled = false;
+};
 
 class PrintGridDialogWindows : public QDialog {
     Q_OBJECT

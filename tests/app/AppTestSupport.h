@@ -2,9 +2,15 @@
 // Shared vocabulary of the editor's window tests: an editor on the offscreen platform
 // with scripted dialogs, and quick ways to reach its commands and files.
 
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
 #include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -45,6 +51,27 @@ public:
     ScriptedDialogsWindows dialogs;
     TessaranAppWindows app;
 };
+
+// Each window is laid out whole: no label, button or list narrower than it needs, none
+// outside the window. With TESSARAN_SCREENSHOT_DIR set, each is saved there as a picture.
+inline void checkLayout(QWidget& window, const char* file) {
+    window.show();
+    QCoreApplication::processEvents();
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isVisible() ||
+            (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control) &&
+             !qobject_cast<QComboBox*>(control)))
+            continue;
+        EXPECT_GE(control->width(), control->minimumSizeHint().width())
+            << file << " " << control->objectName().toStdString();
+        EXPECT_TRUE(
+            window.rect().contains(QRect(control->mapTo(&window, QPoint(0, 0)), control->size())))
+            << file << " " << control->objectName().toStdString();
+    }
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        window.grab().save(folder + QLatin1Char('/') + QLatin1String(file));
+}
 
 }  // namespace tessaran
 

@@ -143,6 +143,7 @@ TEST_F(ExportCommand, ChoicesAreKeptAndTheFileDialogFitsTheKind) {
 
 TEST_F(ExportCommand, TheSwitchesFollowTheKindInTheDialog) {
     ExportDialogWindows dialog(ExportChoices{});
+    checkLayout(dialog, "export.png");
     EXPECT_TRUE(dialog.includeNumbersBox()->isEnabled());
     dialog.kindButton(ExportKind::ExchangeText)->click();
     EXPECT_FALSE(dialog.includeNumbersBox()->isEnabled());

@@ -213,6 +213,7 @@ TEST_F(FillWindows, ManualChoiceTakesATypedWordThenTheSelectedCandidateThenAband
             EXPECT_EQ(word->text(), list->item(1)->text().mid(6));
             secondWord = killListSpelling(dictionary, word->text().toStdString());
             EXPECT_TRUE(button(progress(), "fillKill")->isEnabled());
+            checkLayout(progress(), "fill-manual-choice.png");
             answer("fillNext");
         } else {
             EXPECT_NE(editor.view().selectedLight(), secondLight);
@@ -310,6 +311,7 @@ TEST_F(FillWindows, FillingPropertiesChangeTheGridAndItsFile) {
     EXPECT_EQ(child<QLabel>(window, "dictionaryEntries")->text().toULongLong(),
               Dictionary::instance().entries());
     EXPECT_FALSE(child<PVWCheckBox>(window, "dictionaryFileBox")->isChecked());
+    checkLayout(window, "filling-properties.png");
 
     // Spinning up from the default 40 stays at 40 but overrides.
     GridDimension& normal = grid().setting(GridSetting::NormalCommonality);
@@ -467,6 +469,7 @@ TEST_F(FillWindows, KillListAddsNormalisedWordsAndDeletesASelection) {
     EXPECT_EQ(editor.view().killList().size(), 3u);
     ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("ABCD"));  // sorted
+    checkLayout(window, "kill-list.png");
 
     list->item(0)->setSelected(true);
     list->item(2)->setSelected(true);

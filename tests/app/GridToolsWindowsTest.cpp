@@ -347,27 +347,6 @@ TEST_F(GridTools, ResizeWorksAtTheSelectedCellAndExplainsARefusal) {
     EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Grid Resize"));
 }
 
-// Each window is laid out whole: no label, button or list narrower than it needs, none
-// outside the window. With TESSARAN_SCREENSHOT_DIR set, each is saved there as a picture.
-void checkLayout(QWidget& window, const char* file) {
-    window.show();
-    QCoreApplication::processEvents();
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        if (!control->isVisible() ||
-            (!qobject_cast<QAbstractButton*>(control) && !qobject_cast<QLabel*>(control) &&
-             !qobject_cast<QComboBox*>(control)))
-            continue;
-        EXPECT_GE(control->width(), control->minimumSizeHint().width())
-            << file << " " << control->objectName().toStdString();
-        EXPECT_TRUE(
-            window.rect().contains(QRect(control->mapTo(&window, QPoint(0, 0)), control->size())))
-            << file << " " << control->objectName().toStdString();
-    }
-    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
-    if (!folder.isEmpty())
-        window.grab().save(folder + QLatin1Char('/') + QLatin1String(file));
-}
-
 TEST_F(GridTools, EveryToolWindowShowsItsLabelsWhole) {
     ASSERT_TRUE(editor.view().openFile(exampleGrid("blocked15.tgr")));
     runDialog(command::UnchModel, [](QDialog& dialog) {

@@ -1,10 +1,12 @@
 // Printing as a user meets it: the Print Grid dialog's boxes and their enabling, the
-// choices kept only when printing went through, and real pages printed to PDF through
-// the same job, read back with pdftoppm (skipped where it is not installed).
+// choices kept only when printing went through, the "Printing" box and its Cancel, and
+// real pages printed to PDF through the same job, read back with pdftoppm (skipped where
+// it is not installed).
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -15,6 +17,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 
 #include "AppTestSupport.h"
 #include "app/EditorCommands.h"
@@ -73,15 +76,18 @@ protected:
     }
 
     // The Print Grid dialog set as asked, then "Print...", with the platform dialog sending
-    // the job to a PDF file on A4 with 10 mm margins.
-    void queuePrint(const PrintRequest& request, const QString& pdf) {
-        editor.dialogs.dialogActions.push_back([request](QDialog& dialog) {
+    // the job to a PDF file on A4 with 10 mm margins. The dialog's result once the job
+    // ended goes to *result.
+    void queuePrint(const PrintRequest& request, const QString& pdf, int* result = nullptr) {
+        editor.dialogs.dialogActions.push_back([request, result](QDialog& dialog) {
             child<QCheckBox>(dialog, "blankPrint")->setChecked(request.blank);
             child<QCheckBox>(dialog, "solutionPrint")->setChecked(request.solution);
             child<QComboBox>(dialog, "gridAlignment")->setCurrentIndex(request.alignment);
             child<QLineEdit>(dialog, "gridOffsetX")->setText(request.offsetX);
             child<QLineEdit>(dialog, "gridOffsetY")->setText(request.offsetY);
             child<QAbstractButton>(dialog, "print")->click();
+            if (result)
+                *result = dialog.result();
             return dialog.result();
         });
         editor.dialogs.dialogActions.push_back([pdf](QDialog& dialog) {
@@ -136,6 +142,9 @@ TEST_F(PrintCommand, BothGridsMakeTwoPagesBlankFirst) {
     if (!images)
         GTEST_SKIP() << "pdftoppm is not installed";
     ASSERT_EQ(images->size(), 2u);
+    const QString folder = qEnvironmentVariable("TESSARAN_SCREENSHOT_DIR");
+    if (!folder.isEmpty())
+        (*images)[1].save(folder + QStringLiteral("/printed-page.png"));
     const PageInk blank = inkOf((*images)[0]);
     const PageInk solution = inkOf((*images)[1]);
     // The same grid in the same place; only the solution carries letters.
@@ -188,6 +197,7 @@ TEST_F(PrintCommand, BoxesEnableEachOtherAndChoicesAreKeptOnlyWhenPrinted) {
     // First use: the solution with numbers; the blank numbers box ticked but disabled.
     editor.dialogs.dialogActions.push_back([](QDialog& dialog) {
         EXPECT_EQ(child<QLabel>(dialog, "gridOffsetXUnit")->text(), QStringLiteral("Points"));
+        checkLayout(dialog, "print-grid.png");
         EXPECT_FALSE(child<QCheckBox>(dialog, "blankPrint")->isChecked());
         EXPECT_TRUE(child<QCheckBox>(dialog, "blankNumbers")->isChecked());
         EXPECT_FALSE(child<QCheckBox>(dialog, "blankNumbers")->isEnabled());
@@ -231,6 +241,105 @@ TEST_F(PrintCommand, AFailedJobIsReportedWithTheGridsName) {
     EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Print Error"));
     EXPECT_EQ(editor.dialogs.lastText(),
               QStringLiteral("'blocked15-letters' not printed. Error encountered during print."));
+}
+
+// Looks at the "Printing" box each time the job lets events in, and can press its Cancel.
+class PrintingBoxWatch {
+public:
+    // Cancel is pressed at the cancelAt-th look (never when 0).
+    explicit PrintingBoxWatch(int cancelAt = 0) : m_cancelAt(cancelAt) {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { look(); });
+        m_timer.start(0);
+    }
+
+    int looks = 0;
+    bool blocksOtherWindows = false;
+    // The caption, the three lines and the button, as first seen.
+    QStringList texts;
+
+private:
+    static QWidget* box() {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QStringLiteral("PrintingBox") && window->isVisible())
+                return window;
+        return nullptr;
+    }
+    void look() {
+        QWidget* shown = box();
+        if (!shown)
+            return;
+        if (++looks == 1) {
+            texts << shown->windowTitle();
+            for (const char* name : {"nowPrinting", "document", "printerAndPort"})
+                if (auto* label = shown->findChild<QLabel*>(QString::fromLatin1(name)))
+                    texts << label->text();
+            if (auto* cancel = shown->findChild<QAbstractButton*>(QStringLiteral("cancel")))
+                texts << cancel->text();
+            blocksOtherWindows = shown->windowModality() == Qt::ApplicationModal;
+            if (m_cancelAt == 0)
+                checkLayout(*shown, "printing.png");
+        }
+        if (looks == m_cancelAt)
+            shown->findChild<QAbstractButton*>(QStringLiteral("cancel"))->click();
+    }
+
+    QTimer m_timer;
+    int m_cancelAt;
+};
+
+TEST_F(PrintCommand, PrintingBoxNamesTheJobForItsWholeLength) {
+    const QString pdf = editor.tempPath("blocked15-letters.pdf");
+    queuePrint({.blank = true, .solution = true}, pdf);
+    PrintingBoxWatch watch;
+    editor.trigger(command::Print);
+    EXPECT_TRUE(editor.dialogs.messages.empty()) << editor.dialogs.lastText().toStdString();
+    // Seen before each of the two pages.
+    EXPECT_GE(watch.looks, 2);
+    EXPECT_EQ(watch.texts, (QStringList{"Printing", "Now printing", "'blocked15-letters' on the",
+                                        "PDF file on " + QDir::toNativeSeparators(pdf), "Cancel"}));
+    EXPECT_TRUE(watch.blocksOtherWindows);
+    // Gone with the job.
+    const int looks = watch.looks;
+    QCoreApplication::processEvents();
+    EXPECT_EQ(watch.looks, looks);
+    const auto images = pages(pdf);
+    if (!images)
+        GTEST_SKIP() << "pdftoppm is not installed";
+    EXPECT_EQ(images->size(), 2u);
+}
+
+TEST_F(PrintCommand, CancelInThePrintingBoxStopsTheJobAndChangesNothing) {
+    const std::vector<Light*> lights = editor.grid().lights();
+    ASSERT_FALSE(lights.empty());
+    const std::optional<std::string> answer = lights.front()->text();
+    // Before the first page, and between the two pages.
+    for (int cancelAt : {1, 2}) {
+        SCOPED_TRACE(cancelAt);
+        const QString pdf = editor.tempPath("cancelled.pdf");
+        int result = -1;
+        queuePrint({.blank = true, .solution = true}, pdf, &result);
+        {
+            PrintingBoxWatch watch(cancelAt);
+            editor.trigger(command::Print);
+            EXPECT_EQ(watch.looks, cancelAt);  // no page after the press
+        }
+        EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Print Error"));
+        EXPECT_EQ(editor.dialogs.lastText(),
+                  QStringLiteral("'blocked15-letters' not printed. Printing canceled."));
+        // Not printed: no pages left behind, and the Print Grid dialog stays open.
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_NE(result, int(QDialog::Accepted));
+        // The choices are the first use's still, and the grid is as it was.
+        editor.dialogs.dialogActions.push_back([](QDialog& dialog) {
+            EXPECT_FALSE(child<QCheckBox>(dialog, "blankPrint")->isChecked());
+            EXPECT_TRUE(child<QCheckBox>(dialog, "solutionPrint")->isChecked());
+            return int(QDialog::Rejected);
+        });
+        editor.trigger(command::Print);
+        EXPECT_FALSE(editor.grid().isChanged());
+        EXPECT_EQ(editor.grid().lights().front()->text(), answer);
+        editor.dialogs.messages.clear();
+    }
 }
 
 TEST_F(PrintCommand, PrinterSetupOpensThePlatformDialog) {

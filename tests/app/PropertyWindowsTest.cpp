@@ -450,21 +450,7 @@ TEST_F(PropertyWindows, EveryWindowShowsItsLabelsWhole) {
         // Each selection window is looked at with something to show.
         if (window == &dialogs->lightProperties())
             editor.view().selectLight(across(0));
-        QCoreApplication::processEvents();
-        for (QWidget* child : window->findChildren<QWidget*>()) {
-            const bool labelOrControl = qobject_cast<QAbstractButton*>(child) ||
-                                        qobject_cast<QLabel*>(child) ||
-                                        qobject_cast<QComboBox*>(child);
-            if (!child->isVisible() || !labelOrControl)
-                continue;
-            EXPECT_GE(child->width(), child->minimumSizeHint().width())
-                << file << " " << child->objectName().toStdString();
-            EXPECT_TRUE(
-                window->rect().contains(QRect(child->mapTo(window, QPoint(0, 0)), child->size())))
-                << file << " " << child->objectName().toStdString();
-        }
-        if (!folder.isEmpty())
-            window->grab().save(folder + QLatin1Char('/') + QLatin1String(file));
+        checkLayout(*window, file);
     }
     if (!folder.isEmpty()) {
         auto* symmetry = control<QComboBox>(dialogs->gridProperties(), "symmetry");

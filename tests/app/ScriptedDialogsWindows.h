@@ -2,6 +2,10 @@
 // The dialog seam for window tests: every modal request is answered from queues the test
 // fills beforehand, and recorded, so a test never blocks and can assert what was shown.
 // A request with no answer queued gets the cancelling answer and is recorded all the same.
+// Every request is also checked to open usable: a dialog parented to a disabled window is
+// disabled with it, and the user could do nothing in it.
+
+#include <gtest/gtest.h>
 
 #include <QDialog>
 
@@ -38,8 +42,9 @@ public:
     std::vector<FileDialogRequest> saveRequests;
     std::vector<QString> dialogTitles;
 
-    MessageAnswer message(QWidget*, const QString& caption, const QString& text,
+    MessageAnswer message(QWidget* parent, const QString& caption, const QString& text,
                           MessageButtons buttons, MessageIcon icon) override {
+        expectUsable(parent, caption);
         messages.push_back({caption, text, buttons, icon});
         if (messageAnswers.empty())
             return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
@@ -47,22 +52,31 @@ public:
         messageAnswers.pop_front();
         return answer;
     }
-    std::optional<QString> openFileName(QWidget*, const FileDialogRequest& request) override {
+    std::optional<QString> openFileName(QWidget* parent,
+                                        const FileDialogRequest& request) override {
+        expectUsable(parent, request.title);
         openRequests.push_back(request);
         return nextFileName();
     }
-    std::optional<QString> saveFileName(QWidget*, const FileDialogRequest& request) override {
+    std::optional<QString> saveFileName(QWidget* parent,
+                                        const FileDialogRequest& request) override {
+        expectUsable(parent, request.title);
         saveRequests.push_back(request);
         const std::optional<QString> name = nextFileName();
         if (!name)
             return name;
         return withDefaultExtension(*name, request.defaultExtension);
     }
-    std::optional<QColor> chooseColour(QWidget*, const QColor&) override { return take(colours); }
-    std::optional<FontChoice> chooseFont(QWidget*, const FontChoice&) override {
+    std::optional<QColor> chooseColour(QWidget* parent, const QColor&) override {
+        expectUsable(parent, QStringLiteral("colour"));
+        return take(colours);
+    }
+    std::optional<FontChoice> chooseFont(QWidget* parent, const FontChoice&) override {
+        expectUsable(parent, QStringLiteral("font"));
         return take(fonts);
     }
     int runDialog(QDialog& dialog) override {
+        expectUsable(&dialog, dialog.windowTitle());
         dialogTitles.push_back(dialog.windowTitle());
         if (dialogActions.empty())
             return QDialog::Rejected;
@@ -76,6 +90,10 @@ public:
     QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 
 private:
+    static void expectUsable(const QWidget* dialogOrParent, const QString& what) {
+        EXPECT_TRUE(!dialogOrParent || dialogOrParent->isEnabled())
+            << what.toStdString() << " would open disabled";
+    }
     std::optional<QString> nextFileName() { return take(fileNames); }
     template <typename T>
     static std::optional<T> take(std::deque<std::optional<T>>& queue) {

@@ -152,6 +152,7 @@ TEST_F(WordSearchWindow, SortedListsAlphabeticallyAndUnsortedInDictionaryOrder) 
     search(QStringLiteral("..."));
     EXPECT_EQ(window().matches(),
               (QStringList{"act", "bat", "bee", "Cab", "cab", "cat", "cob", "tac"}));
+    checkLayout(window(), "word-search.png");
 
     WyxSettings unsorted = window().settings();
     unsorted.sorted = false;
@@ -248,6 +249,7 @@ TEST_F(WordSearchWindow, LookupWithNoDictionaryProgramSaysSo) {
 TEST_F(WordSearchWindow, PropertiesClampLengthsApplyOnOkAndSaveWyxIni) {
     editor.dialogs.dialogActions.push_back([](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Wyx Properties"));
+        checkLayout(dialog, "word-search-properties.png");
         auto* minimum = dialog.findChild<QSpinBox*>(QStringLiteral("wyxMinimum"));
         auto* maximum = dialog.findChild<QSpinBox*>(QStringLiteral("wyxMaximum"));
         minimum->setValue(0);
