@@ -7,8 +7,7 @@
 namespace tessaran {
 namespace {
 
-const CellCorner kCorners[] = {CellCorner::NorthEast, CellCorner::SouthEast,
-                               CellCorner::SouthWest};
+const CellCorner kCorners[] = {CellCorner::NorthEast, CellCorner::SouthEast, CellCorner::SouthWest};
 
 }  // namespace
 

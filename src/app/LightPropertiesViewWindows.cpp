@@ -37,7 +37,8 @@ LightPropertiesViewWindows::LightPropertiesViewWindows(GridViewWindows& gridView
     bindEdit(m_numberBox, m_number, &Light::setNumber, &Light::clearNumber);
     bind(m_textFontBox, m_textFont, &Light::setTextFont, &Light::clearTextFont);
     bind(m_backgroundBox, m_background, &Light::setBackgroundColour, &Light::clearBackgroundColour);
-    bindEdit(m_text, [](Light& light, const std::string& typed) { light.setText(lightText(typed)); });
+    bindEdit(m_text,
+             [](Light& light, const std::string& typed) { light.setText(lightText(typed)); });
 }
 
 Light* LightPropertiesViewWindows::selected() {

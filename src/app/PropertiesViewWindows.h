@@ -1,6 +1,7 @@
 #pragma once
 // The property windows' shared machinery: the base of every modeless properties window
-// (PropertiesViewWindows) and the controls they are built from (PVW...). The controls are
+// (PropertiesViewWindows), the windows on the selected cell or light built on it
+// (SelectionPropertiesViewWindows) and the controls they are built from (PVW...). The controls are
 // plain widgets that report only what the user does, so loading a value into one never
 // looks like a change; the dimension and resize dialogs use them as well.
 //
@@ -270,8 +271,8 @@ protected:
     // A box and its control loaded from a value the object may have of its own: ticked
     // when it has one, the control showing that or else what the object inherits. An
     // edit being typed into keeps its text.
-    static void showOwn(PVWCheckBox* box, PVWColourButton* button, const std::optional<Colour>& own,
-                        Colour inherited);
+    void showOwn(PVWCheckBox* box, PVWColourButton* button, const std::optional<Colour>& own,
+                 Colour inherited);
     void showOwn(PVWCheckBox* box, PVWFontButton* button, const std::optional<FontSpec>& own,
                  const FontSpec& inherited);
     void showOwn(PVWCheckBox* box, PVWEdit* edit, const std::optional<std::string>& own,
@@ -347,10 +348,11 @@ private:
     template <typename Button, typename Get, typename Chosen, typename Value>
     void bindChooser(PVWCheckBox* box, Button* button, Get get, Chosen chosen,
                      void (Object::*set)(Value), void (Object::*clear)()) {
-        connect(box, &PVWCheckBox::toggledByUser, this, [this, button, get, set, clear](bool ticked) {
-            const auto value = (button->*get)();
-            change([&](Object& object) { ticked ? (object.*set)(value) : (object.*clear)(); });
-        });
+        connect(
+            box, &PVWCheckBox::toggledByUser, this, [this, button, get, set, clear](bool ticked) {
+                const auto value = (button->*get)();
+                change([&](Object& object) { ticked ? (object.*set)(value) : (object.*clear)(); });
+            });
         connect(button, chosen, this, [this, set](Value value) {
             change([&](Object& object) { (object.*set)(value); });
         });
