@@ -6,11 +6,11 @@
 
 #include "app/PropertiesViewWindows.h"
 
+#include "grid/Cell.h"
+
 namespace tessaran {
 
-class Cell;
-
-class CellPropertiesViewWindows : public PropertiesViewWindows {
+class CellPropertiesViewWindows : public SelectionPropertiesViewWindows<Cell> {
     Q_OBJECT
 public:
     // Longest number or text an edit takes.
@@ -19,15 +19,11 @@ public:
     explicit CellPropertiesViewWindows(GridViewWindows& gridView, QWidget* parent = nullptr);
 
 protected:
-    void load() override;
+    Cell* selected() override;
+    QString titleFor(const Cell& cell) const override;
+    void loadFrom(const Cell& cell) override;
 
 private:
-    // Applies change to the selected cell after a checkpoint, then refreshes the grid.
-    void changeCell(const std::function<void(Cell&)>& change, const QObject* typing = nullptr);
-    void clearControls();
-
-    QWidget* m_content;
-
     PVWCheckBox* m_blockTypeBox;
     PVWEnumeration* m_blockType;
     PVWCheckBox* m_numberBox;

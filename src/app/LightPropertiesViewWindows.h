@@ -7,11 +7,11 @@
 
 #include "app/PropertiesViewWindows.h"
 
+#include "grid/Light.h"
+
 namespace tessaran {
 
-class Light;
-
-class LightPropertiesViewWindows : public PropertiesViewWindows {
+class LightPropertiesViewWindows : public SelectionPropertiesViewWindows<Light> {
     Q_OBJECT
 public:
     static constexpr int kMaxEdit = 99;
@@ -23,14 +23,11 @@ public:
     static std::string lightText(std::string_view typed);
 
 protected:
-    void load() override;
+    Light* selected() override;
+    QString titleFor(const Light& light) const override;
+    void loadFrom(const Light& light) override;
 
 private:
-    void changeLight(const std::function<void(Light&)>& change, const QObject* typing = nullptr);
-    void clearControls();
-
-    QWidget* m_content;
-
     PVWCheckBox* m_numberBox;
     PVWEdit* m_number;
     PVWCheckBox* m_textFontBox;

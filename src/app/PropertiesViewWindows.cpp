@@ -498,4 +498,79 @@ QGroupBox* PropertiesViewWindows::addGroup(const QString& title, const QString& 
     return group;
 }
 
+std::string PropertiesViewWindows::modelText(const QString& text) {
+    return text.toLatin1().toStdString();
+}
+
+QString PropertiesViewWindows::shownText(const std::optional<std::string>& text) {
+    return QString::fromLatin1(text.value_or(std::string()));
+}
+
+// ---- SelectionWindowsBase ----
+
+SelectionWindowsBase::SelectionWindowsBase(GridViewWindows& gridView, const QString& title,
+                                           QWidget* parent)
+    : PropertiesViewWindows(gridView, title, parent), m_title(title) {
+    m_page = named(new QWidget(this), "content");
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(m_page);
+    outer->setSizeConstraint(QLayout::SetFixedSize);
+    auto* column = new QVBoxLayout(m_page);
+    m_form = new QGridLayout;
+    m_form->setColumnStretch(1, 1);
+    column->addLayout(m_form);
+}
+
+void SelectionWindowsBase::showNoSelection() {
+    setWindowTitle(m_title);
+    for (PVWCheckBox* box : m_page->findChildren<PVWCheckBox*>())
+        box->setTicked(false);
+    for (PVWEnumeration* list : m_page->findChildren<PVWEnumeration*>())
+        list->setValue(-1);
+    for (PVWEdit* edit : m_page->findChildren<PVWEdit*>())
+        edit->showText(QString());
+    m_page->setEnabled(false);
+}
+
+void SelectionWindowsBase::showSelection(const QString& title) {
+    setWindowTitle(title);
+    m_page->setEnabled(true);
+}
+
+void SelectionWindowsBase::changeSelection(const std::function<void()>& change,
+                                           const QObject* typing) {
+    applyChange(
+        [this, &change] {
+            change();
+            gridView().grid().refresh();
+        },
+        typing);
+}
+
+void SelectionWindowsBase::showOwn(PVWCheckBox* box, PVWColourButton* button,
+                                   const std::optional<Colour>& own, Colour inherited) {
+    box->setTicked(own.has_value());
+    button->setColour(own.value_or(inherited));
+}
+
+void SelectionWindowsBase::showOwn(PVWCheckBox* box, PVWFontButton* button,
+                                   const std::optional<FontSpec>& own, const FontSpec& inherited) {
+    box->setTicked(own.has_value());
+    button->setScale(screenScale());
+    button->setFont(own.value_or(inherited));
+}
+
+void SelectionWindowsBase::showOwn(PVWCheckBox* box, PVWEdit* edit,
+                                   const std::optional<std::string>& own,
+                                   const std::optional<std::string>& inherited) {
+    box->setTicked(own.has_value());
+    showEdit(edit, own ? own : inherited);
+}
+
+void SelectionWindowsBase::showEdit(PVWEdit* edit, const std::optional<std::string>& text) {
+    if (!isTyping(edit))
+        edit->showText(shownText(text));
+}
+
 }  // namespace tessaran

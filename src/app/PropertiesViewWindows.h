@@ -1,6 +1,7 @@
 #pragma once
 // The property windows' shared machinery: the base of every modeless properties window
-// (PropertiesViewWindows) and the controls they are built from (PVW...). The controls are
+// (PropertiesViewWindows), the windows on the selected cell or light built on it
+// (SelectionPropertiesViewWindows) and the controls they are built from (PVW...). The controls are
 // plain widgets that report only what the user does, so loading a value into one never
 // looks like a change; the dimension and resize dialogs use them as well.
 //
@@ -18,6 +19,8 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "grid/Colour.h"
 #include "grid/FileReplace.h"
@@ -222,6 +225,17 @@ protected:
     QGroupBox* addGroup(const QString& title, const QString& objectName, QGridLayout** form,
                         QPushButton** saveButton);
 
+    // Names a control, so that tests and style sheets find it, and hands it back.
+    template <typename Control>
+    static Control* named(Control* control, const char* name) {
+        control->setObjectName(QString::fromLatin1(name));
+        return control;
+    }
+
+    // Text as the model keeps it (Latin-1) and as an edit shows it (none shows empty).
+    static std::string modelText(const QString& text);
+    static QString shownText(const std::optional<std::string>& text);
+
 private:
     // Where a window first appears: beside the main window, not over the grid.
     void placeBesideOwner();
@@ -232,6 +246,117 @@ private:
     bool m_applying = false;
     bool m_takesCheckpoints = true;
     const QObject* m_typing = nullptr;
+};
+
+// A properties window on the object selected in the grid (a cell or a light). Its controls
+// sit on a page of their own, "content", that is emptied and greyed while nothing is
+// selected: the window itself is enabled and disabled by the grid window around modal work.
+// Every change goes to the selected object and the grid is refreshed after it.
+//
+// A subclass names what is selected, the title for it and how its values load, and binds
+// each control to the object's setters with bind() and bindEdit().
+class SelectionWindowsBase : public PropertiesViewWindows {
+protected:
+    SelectionWindowsBase(GridViewWindows& gridView, const QString& title, QWidget* parent);
+
+    // The form on the page, for the subclass's rows.
+    QGridLayout* form() const { return m_form; }
+    // With nothing selected: the bare title and an empty, greyed page.
+    void showNoSelection();
+    void showSelection(const QString& title);
+    // Runs change after a checkpoint (shared by the keystrokes of one entry in typing),
+    // then refreshes the grid.
+    void changeSelection(const std::function<void()>& change, const QObject* typing);
+
+    // A box and its control loaded from a value the object may have of its own: ticked
+    // when it has one, the control showing that or else what the object inherits. An
+    // edit being typed into keeps its text.
+    void showOwn(PVWCheckBox* box, PVWColourButton* button, const std::optional<Colour>& own,
+                 Colour inherited);
+    void showOwn(PVWCheckBox* box, PVWFontButton* button, const std::optional<FontSpec>& own,
+                 const FontSpec& inherited);
+    void showOwn(PVWCheckBox* box, PVWEdit* edit, const std::optional<std::string>& own,
+                 const std::optional<std::string>& inherited);
+    void showEdit(PVWEdit* edit, const std::optional<std::string>& text);
+
+private:
+    QString m_title;
+    QWidget* m_page;
+    QGridLayout* m_form;
+};
+
+template <typename Object>
+class SelectionPropertiesViewWindows : public SelectionWindowsBase {
+protected:
+    using SelectionWindowsBase::SelectionWindowsBase;
+    using SetText = std::function<void(Object&, const std::string&)>;
+    using Clear = std::function<void(Object&)>;
+
+    virtual Object* selected() = 0;
+    virtual QString titleFor(const Object& object) const = 0;
+    // Loads the controls from the selected object.
+    virtual void loadFrom(const Object& object) = 0;
+
+    void load() final {
+        const Object* object = selected();
+        if (!object) {
+            showNoSelection();
+            return;
+        }
+        showSelection(titleFor(*object));
+        loadFrom(*object);
+    }
+
+    // Applies change to the selected object; nothing without one.
+    void change(const std::function<void(Object&)>& change, const QObject* typing = nullptr) {
+        if (Object* object = selected())
+            changeSelection([&] { change(*object); }, typing);
+    }
+
+    // An override box and its colour button or font button: ticking the box makes the
+    // shown value the object's own, clearing it goes back to the inherited one, and a
+    // value chosen becomes the object's own.
+    template <typename Value>
+    void bind(PVWCheckBox* box, PVWColourButton* button, void (Object::*set)(Value),
+              void (Object::*clear)()) {
+        bindChooser(box, button, &PVWColourButton::colour, &PVWColourButton::chosen, set, clear);
+    }
+    template <typename Value>
+    void bind(PVWCheckBox* box, PVWFontButton* button, void (Object::*set)(Value),
+              void (Object::*clear)()) {
+        bindChooser(box, button, &PVWFontButton::font, &PVWFontButton::chosen, set, clear);
+    }
+
+    // An edit whose every keystroke is applied, the whole entry one step for Undo.
+    void bindEdit(PVWEdit* edit, SetText set) {
+        connect(edit, &PVWEdit::edited, this, [this, edit, set](const QString& text) {
+            change([&set, typed = modelText(text)](Object& object) { set(object, typed); }, edit);
+        });
+        connect(edit, &PVWEdit::finished, this, [this] { endTyping(); });
+    }
+    // The same with an override box: ticked, the shown text becomes the object's own (an
+    // empty one included); cleared, the object goes back to what it inherits.
+    void bindEdit(PVWCheckBox* box, PVWEdit* edit, SetText set, Clear clear) {
+        bindEdit(edit, set);
+        connect(box, &PVWCheckBox::toggledByUser, this, [this, edit, set, clear](bool ticked) {
+            const std::string text = modelText(edit->text());
+            change([&](Object& object) { ticked ? set(object, text) : clear(object); });
+        });
+    }
+
+private:
+    template <typename Button, typename Get, typename Chosen, typename Value>
+    void bindChooser(PVWCheckBox* box, Button* button, Get get, Chosen chosen,
+                     void (Object::*set)(Value), void (Object::*clear)()) {
+        connect(
+            box, &PVWCheckBox::toggledByUser, this, [this, button, get, set, clear](bool ticked) {
+                const auto value = (button->*get)();
+                change([&](Object& object) { ticked ? (object.*set)(value) : (object.*clear)(); });
+            });
+        connect(button, chosen, this, [this, set](Value value) {
+            change([&](Object& object) { (object.*set)(value); });
+        });
+    }
 };
 
 }  // namespace tessaran

@@ -13,18 +13,40 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "ScriptedDialogsWindows.h"
 #include "app/GridViewWindows.h"
 #include "app/TessaranAppWindows.h"
 #include "app/TessaranFrameWindows.h"
+#include "grid/Cell.h"
+#include "grid/Grid.h"
 
 namespace tessaran {
 
 inline QString exampleGrid(const char* name) {
     return QStringLiteral(TESSARAN_SOURCE_DIR "/data/grids/") + QString::fromLatin1(name);
+}
+
+// A file's bytes, or nothing when it cannot be read.
+inline std::string readFile(const QString& path) {
+    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A new 3x3 grid of lights, every cell holding a letter the fill placed and nobody
+// committed: what the save and export warnings are about.
+inline void fillWithUncommittedLetters(Grid& grid) {
+    grid.newGrid(3, 3, true);
+    for (int column = 0; column < 3; ++column)
+        for (int row = 0; row < 3; ++row)
+            grid.cellAt(row, column).setFilledLetter(0);
+    grid.refresh();
 }
 
 class EditorFixture {

@@ -11,9 +11,6 @@
 #include <QMimeData>
 #include <QRadioButton>
 
-#include <fstream>
-#include <sstream>
-
 #include "AppTestSupport.h"
 #include "app/EditorCommands.h"
 #include "app/ExportWindows.h"
@@ -22,13 +19,6 @@
 
 namespace tessaran {
 namespace {
-
-std::string readAll(const QString& path) {
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // Answers the Export dialog with these choices; records what it opened with.
 std::function<int(QDialog&)> chooseInDialog(ExportChoices choice, ExportChoices* shown = nullptr) {
@@ -118,7 +108,7 @@ TEST_F(ExportCommand, ChoicesAreKeptAndTheFileDialogFitsTheKind) {
     // Beside the grid, named after it.
     EXPECT_EQ(request.folder, QFileInfo(exampleGrid("blocked15.tgr")).absolutePath());
     EXPECT_EQ(request.fileName, QStringLiteral("blocked15.txt"));
-    EXPECT_EQ(readAll(editor.tempPath("answers.txt")), coreBytes(ExportKind::AnswerList));
+    EXPECT_EQ(readFile(editor.tempPath("answers.txt")), coreBytes(ExportKind::AnswerList));
 
     // Cancelled at the dialog: the choices stay as last accepted.
     editor.dialogs.dialogActions = {[&](QDialog& dialog) {
@@ -138,7 +128,7 @@ TEST_F(ExportCommand, ChoicesAreKeptAndTheFileDialogFitsTheKind) {
     editor.trigger(command::Export);
     EXPECT_EQ(editor.dialogs.saveRequests.back().defaultExtension, QStringLiteral("pdf"));
     EXPECT_EQ(editor.dialogs.saveRequests.back().fileName, QStringLiteral("blocked15.pdf"));
-    EXPECT_EQ(readAll(editor.tempPath("grid.pdf")).substr(0, 5), "%PDF-");
+    EXPECT_EQ(readFile(editor.tempPath("grid.pdf")).substr(0, 5), "%PDF-");
 }
 
 TEST_F(ExportCommand, TheSwitchesFollowTheKindInTheDialog) {
@@ -166,12 +156,7 @@ TEST_F(ExportCommand, AFailedWriteIsReportedAndLeavesNoFile) {
 
 TEST(ExportCommandWarning, UncommittedFillCanCancelTheExport) {
     EditorFixture editor;
-    Grid& grid = editor.grid();
-    grid.newGrid(3, 3, true);
-    for (int column = 0; column < 3; ++column)
-        for (int row = 0; row < 3; ++row)
-            grid.cellAt(row, column).setFilledLetter(0);
-    grid.refresh();
+    fillWithUncommittedLetters(editor.grid());
     editor.dialogs.messageAnswers = {MessageAnswer::Cancel};
     editor.trigger(command::Export);
     EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Uncommitted filled lights"));

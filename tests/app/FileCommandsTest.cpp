@@ -11,7 +11,6 @@
 #include <QSpinBox>
 #include <QUrl>
 
-#include <fstream>
 #include <sstream>
 
 #include "AppTestSupport.h"
@@ -21,13 +20,6 @@
 
 namespace tessaran {
 namespace {
-
-std::string readAll(const QString& path) {
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // An editor started on a copy of an example grid, so that saving touches no data file.
 class OpenedEditor : public ::testing::Test {
@@ -67,7 +59,7 @@ TEST_F(OpenedEditor, TitleFollowsTheUndoStatesAndSaving) {
 
 TEST_F(OpenedEditor, SavePromptAnswersCancelNoAndYes) {
     edit();
-    const std::string before = readAll(path);
+    const std::string before = readFile(path);
 
     // Cancel: nothing happens, not even the new-grid dialog.
     dialogs().messageAnswers = {MessageAnswer::Cancel};
@@ -83,17 +75,17 @@ TEST_F(OpenedEditor, SavePromptAnswersCancelNoAndYes) {
     // Yes: saved first, then the new-grid dialog (here cancelled).
     dialogs().messageAnswers = {MessageAnswer::Yes};
     editor->trigger(command::New);
-    EXPECT_NE(readAll(path), before);
+    EXPECT_NE(readFile(path), before);
     EXPECT_EQ(dialogs().dialogTitles, std::vector<QString>{QStringLiteral("Grid Aspect Ratio")});
     EXPECT_FALSE(editor->grid().isChanged());
 
     // No: the changes go and the new grid comes.
     edit();
-    const std::string saved = readAll(path);
+    const std::string saved = readFile(path);
     dialogs().messageAnswers = {MessageAnswer::No};
     dialogs().dialogActions = {[](QDialog&) { return int(QDialog::Accepted); }};
     editor->trigger(command::New);
-    EXPECT_EQ(readAll(path), saved);
+    EXPECT_EQ(readFile(path), saved);
     EXPECT_EQ(editor->grid().columns(), 15);  // the dialog starts at the current size
     EXPECT_EQ(editor->title(), QStringLiteral("Tessaran - [Not saved]"));
 }
@@ -246,12 +238,7 @@ TEST(FileCommands, SaveOfANeverSavedGridAsksForANameWithTheDefaultExtension) {
 
 TEST(FileCommands, UncommittedFillIsWarnedAboutBeforeSaving) {
     EditorFixture editor;
-    Grid& grid = editor.grid();
-    grid.newGrid(3, 3, true);
-    for (int column = 0; column < 3; ++column)
-        for (int row = 0; row < 3; ++row)
-            grid.cellAt(row, column).setFilledLetter(0);
-    grid.refresh();
+    fillWithUncommittedLetters(editor.grid());
     editor.dialogs.messageAnswers = {MessageAnswer::Cancel};
     editor.trigger(command::SaveAs);
     EXPECT_EQ(editor.dialogs.lastCaption(), QStringLiteral("Uncommitted filled lights"));
@@ -276,7 +263,7 @@ TEST(FileCommands, NewGridSizesAreClampedWhileSaveAsDefaultsKeepsThemAsTyped) {
     EXPECT_TRUE(editor.view().settings().newGridAllLights);
 
     // The defaults were written as typed, and the next start makes such a grid.
-    const std::string ini = readAll(editor.tempPath("tessaran.ini"));
+    const std::string ini = readFile(editor.tempPath("tessaran.ini"));
     EXPECT_NE(ini.find("[AspectRatio]"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Columns=80"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Rows=9"), std::string::npos) << ini;

@@ -14,10 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include <fstream>
 #include <functional>
 #include <set>
-#include <sstream>
 
 #include "AppTestSupport.h"
 #include "app/EditorCommands.h"
@@ -42,13 +40,6 @@ T* child(QWidget& window, const char* name) {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
-}
-
-std::string readFile(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // The letters a light holds provisionally, as display characters.

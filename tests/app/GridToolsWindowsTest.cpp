@@ -15,7 +15,6 @@
 #include <QTest>
 
 #include <fstream>
-#include <sstream>
 
 #include "AppTestSupport.h"
 #include "app/EditorCommands.h"
@@ -27,13 +26,6 @@
 
 namespace tessaran {
 namespace {
-
-std::string readFile(const QString& path) {
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 void writeFile(const QString& path, const std::string& text) {
     std::ofstream(QFile::encodeName(path).toStdString(), std::ios::binary) << text;

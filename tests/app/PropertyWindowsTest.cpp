@@ -15,9 +15,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <fstream>
-#include <sstream>
-
 #include "AppTestSupport.h"
 #include "app/CellPropertiesViewWindows.h"
 #include "app/EditorCommands.h"
@@ -29,13 +26,6 @@
 
 namespace tessaran {
 namespace {
-
-std::string readFile(const QString& path) {
-    std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // An editor on a 5x5 grid with every light (no symmetry), its settings in a fresh
 // tessaran.ini of a temporary folder, and its property windows.
@@ -376,6 +366,67 @@ TEST_F(PropertyWindows, LightWindowFollowsTheSelectionAndEditsTheLight) {
     EXPECT_EQ(editor.view().selectedLight(), nullptr);
     EXPECT_FALSE(control(window, "content")->isEnabled());
     EXPECT_EQ(shown(window, "number"), QString());
+}
+
+// The colour and font boxes of both selection windows: ticking takes the inherited value
+// as the object's own, a choice replaces it, clearing gives it back.
+TEST_F(PropertyWindows, SelectionWindowsTakeChooseAndGiveBackColoursAndFonts) {
+    editor.trigger(command::CellProperties);
+    editor.trigger(command::LightProperties);
+    ASSERT_NE(across(4), nullptr);
+    // Undo rebuilds the cells and lights: each is looked up afresh.
+    struct Case {
+        QWidget* window;
+        std::function<void()> select;
+        std::function<std::optional<Colour>()> colour;
+        std::function<std::optional<FontSpec>()> font;
+    };
+    const Case cases[] = {
+        {&dialogs->cellProperties(), [&] { editor.view().selectCell(&grid().cellAt(3, 1)); },
+         [&] { return grid().cellAt(3, 1).backgroundColour(); },
+         [&] { return grid().cellAt(3, 1).textFont(); }},
+        {&dialogs->lightProperties(), [&] { editor.view().selectLight(across(4)); },
+         [&] { return across(4)->backgroundColour(); }, [&] { return across(4)->textFont(); }},
+    };
+    QFont chosen(QStringLiteral("DejaVu Serif"));
+    chosen.setPointSize(12);
+    for (const Case& c : cases) {
+        QWidget& window = *c.window;
+        c.select();
+        tick(window, "textFontBox");
+        ASSERT_TRUE(c.font());
+        EXPECT_EQ(*c.font(), view().textFont().value());
+        editor.dialogs.fonts.push_back(FontChoice{chosen, QColor(0, 0, 255)});
+        click(window, "textFont");
+        ASSERT_TRUE(c.font());
+        EXPECT_EQ(c.font()->faceName, "DejaVu Serif");
+        EXPECT_EQ(c.font()->colour, rgb(0, 0, 255));
+        // The choice is a step of its own: Undo goes back to the font the tick took.
+        editor.trigger(command::Undo);
+        c.select();
+        ASSERT_TRUE(c.font());
+        EXPECT_EQ(*c.font(), view().textFont().value());
+        EXPECT_TRUE(ticked(window, "textFontBox"));
+        tick(window, "textFontBox");
+        EXPECT_FALSE(c.font());
+        EXPECT_FALSE(ticked(window, "textFontBox"));
+
+        editor.dialogs.colours.push_back(QColor(200, 0, 0));
+        click(window, "background");
+        EXPECT_EQ(c.colour(), rgb(200, 0, 0));
+        EXPECT_TRUE(ticked(window, "backgroundBox"));
+        tick(window, "backgroundBox");
+        EXPECT_FALSE(c.colour());
+        tick(window, "backgroundBox");
+        EXPECT_EQ(c.colour(), view().backgroundColour().value());  // the inherited one shown
+
+        // With nothing selected no box stays ticked and no list keeps a choice.
+        editor.view().clearSelection();
+        for (QCheckBox* box : window.findChildren<QCheckBox*>())
+            EXPECT_FALSE(box->isChecked()) << box->objectName().toStdString();
+        for (QComboBox* list : window.findChildren<QComboBox*>())
+            EXPECT_EQ(list->currentIndex(), -1) << list->objectName().toStdString();
+    }
 }
 
 TEST_F(PropertyWindows, WindowsOpenBesideTheMainWindowNotOverTheGrid) {
